@@ -1,0 +1,3 @@
+#include "IniFile.h"
+
+IniFile::IniFile(const QString &path) : filePath(path) {}
