@@ -1,3 +1,105 @@
 #include "IniFile.h"
 
+#include "IniText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// Strings read back no longer than a 1024-byte lookup buffer with its
+// terminating zero allowed, so files behave the same on every platform.
+constexpr qsizetype kMaxStringLength = 1023;
+
+}  // namespace
+
 IniFile::IniFile(const QString &path) : filePath(path) {}
+
+std::optional<QByteArray> IniFile::readContent() const
+{
+    QFile file(filePath);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return content;
+}
+
+bool IniFile::replaceContent(const QByteArray &content)
+{
+    // No direct-write fallback: a half-written settings file is worse than
+    // a failed Exit the user can see and retry.
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString IniFile::readString(const QString &section, const QString &key,
+                            const QString &fallback) const
+{
+    const std::optional<QByteArray> content = readContent();
+    if (!content)
+        return fallback;
+    std::optional<QString> value = IniText::lookup(*content, section, key);
+    if (!value)
+        return fallback;
+    if (value->size() > kMaxStringLength) {
+        qsizetype keep = kMaxStringLength;
+        if (value->at(keep - 1).isHighSurrogate())
+            --keep;  // never leave half a character behind
+        value->truncate(keep);
+    }
+    return *value;
+}
+
+qint32 IniFile::readInteger(const QString &section, const QString &key, qint32 fallback) const
+{
+    const std::optional<QByteArray> content = readContent();
+    if (!content)
+        return fallback;
+    const std::optional<QString> text = IniText::lookup(*content, section, key);
+    if (!text)
+        return fallback;
+    return IniText::parseInteger(*text).value_or(fallback);
+}
+
+bool IniFile::readBool(const QString &section, const QString &key, bool fallback) const
+{
+    return readInteger(section, key, fallback ? 1 : 0) != 0;
+}
+
+void IniFile::update(const QString &section, const QString &key, const QString &value)
+{
+    // A file that exists but cannot be read must not be replaced by one that
+    // holds only this key.
+    const std::optional<QByteArray> content = readContent();
+    if (!content || !replaceContent(IniText::assign(*content, section, key, value))) {
+        const QString fullPath = QDir::toNativeSeparators(QFileInfo(filePath).absoluteFilePath());
+        throw IniWriteError(QStringLiteral("Unable to write to %1").arg(fullPath));
+    }
+}
+
+void IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    update(section, key, value);
+}
+
+void IniFile::writeInteger(const QString &section, const QString &key, qint32 value)
+{
+    update(section, key, QString::number(value));
+}
+
+void IniFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    update(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}

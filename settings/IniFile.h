@@ -3,8 +3,10 @@
 // written on either platform read the same. Reads never fail; each write is
 // on disk, atomically, when the call returns.
 
+#include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <stdexcept>
 
 class IniWriteError : public std::runtime_error {
@@ -34,7 +36,12 @@ protected:
     // Replaces the file's whole content atomically; false when that failed.
     // Tests override it to inject failures.
     virtual bool replaceContent(const QByteArray &content);
+    // The file's bytes; empty when there is no file, nullopt when a file is
+    // there but cannot be read. Tests override it to inject read failures.
+    virtual std::optional<QByteArray> readContent() const;
 
 private:
+    void update(const QString &section, const QString &key, const QString &value);
+
     QString filePath;
 };

@@ -1,0 +1,249 @@
+#include "GenerationOptions.h"
+#include "IniFile.h"
+#include "SettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Injects the failures a real disk gives: the replacement failing at one
+// chosen write (counting from 1), or a file that is there but unreadable.
+class FaultyIni : public IniFile {
+public:
+    FaultyIni(const QString &path, int failAt, bool unreadable = false)
+        : IniFile(path), failAt(failAt), unreadable(unreadable) {}
+    int writes = 0;
+
+protected:
+    bool replaceContent(const QByteArray &content) override
+    {
+        return ++writes != failAt && IniFile::replaceContent(content);
+    }
+    std::optional<QByteArray> readContent() const override
+    {
+        return unreadable ? std::nullopt : IniFile::readContent();
+    }
+
+private:
+    int failAt;
+    bool unreadable;
+};
+
+const QByteArray kTitleLines = "Titledefault=Document created by \"Quorvant\"\r\n"
+                               "Headingdefault=Document created by \"Quorvant\"\r\n";
+
+}  // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path;
+
+    void put(const QByteArray &content)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QByteArray content() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        path = dir.filePath(QStringLiteral("quorva21.ini"));
+        QFile::remove(path);
+    }
+
+    void readsStrings_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("names ignore case") << QByteArray("[dEFAULT]\r\ntitleDEFAULT=a\r\n") << "a";
+        QTest::newRow("blanks") << QByteArray("  [ Default ] \n \tTitledefault\t =  my page \t\n") << "my page";
+        QTest::newRow("one pair of quotes") << QByteArray("[Default]\nTitledefault=\"\"x\"\"") << "\"x\"";
+        QTest::newRow("mark, no final end") << QByteArray("\xEF\xBB\xBF[Default]\nTitledefault=v") << "v";
+        QTest::newRow("comment") << QByteArray("[Default]\n;Titledefault=c\nTitledefault=a=b ;c\n") << "a=b ;c";
+        QTest::newRow("empty value") << QByteArray("[Default]\nTitledefault=\n") << "";
+        QTest::newRow("8-bit editor") << QByteArray("[Default]\nTitledefault=Caf\xE9\n") << "Café";
+        QTest::newRow("other section") << QByteArray("Titledefault=1\n[Table]\nTitledefault=1\n") << "<none>";
+    }
+    void readsStrings()
+    {
+        QFETCH(QByteArray, file);
+        put(file);
+        QTEST(IniFile(path).readString("Default", "Titledefault", "<none>"), "expected");
+    }
+
+    void readsIntegers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        const int fallback = -7;
+        QTest::newRow("quoted decimal") << "'123'" << 123;
+        QTest::newRow("lowest") << "-2147483648" << int(-2147483648LL);
+        QTest::newRow("above highest") << "2147483648" << fallback;
+        QTest::newRow("0X lower-case digits") << "0X1f" << 31;
+        QTest::newRow("hex wraps") << "$FFFFFFFF" << -1;
+        QTest::newRow("hex beyond 32 bits") << "0x100000000" << fallback;
+        QTest::newRow("bare 0x") << "0x" << fallback;
+        QTest::newRow("signed hex") << "-$10" << fallback;
+        QTest::newRow("empty") << "" << fallback;
+    }
+    void readsIntegers()
+    {
+        QFETCH(QString, text);
+        put("[Table]\nColumnsdefault=" + text.toUtf8() + "\n");
+        QTEST(IniFile(path).readInteger("Table", "Columnsdefault", -7), "expected");
+    }
+
+    void editsInPlace_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("replaced where it stands")
+            << QByteArray("[s]\nK = old\nz=1\n") << "new" << QByteArray("[s]\r\nK = new\r\nz=1\r\n");
+        QTest::newRow("new key before blank lines")
+            << QByteArray("[S]\na=1\n\n[T]\n") << "v" << QByteArray("[S]\r\na=1\r\nk=v\r\n\r\n[T]\r\n");
+        QTest::newRow("new section last")
+            << QByteArray("; top\n[T]\na=1") << "v" << QByteArray("; top\r\n[T]\r\na=1\r\n\r\n[S]\r\nk=v\r\n");
+        QTest::newRow("mark and 8-bit comment kept")
+            << QByteArray("\xEF\xBB\xBF[S]\n; caf\xE9\nk=1\n") << "2" << QByteArray("\xEF\xBB\xBF[S]\r\n; caf\xE9\r\nk=2\r\n");
+        QTest::newRow("no key smuggled in") << QByteArray() << "a\r\nevil=1" << QByteArray("[S]\r\nk=a  evil=1\r\n");
+    }
+    void editsInPlace()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, value);
+        if (!before.isNull())
+            put(before);
+        IniFile(path).writeString("S", "k", value);
+        QTEST(content(), "after");
+    }
+
+    void stringsReadBackAsWritten()
+    {
+        IniFile ini(path);
+        for (const char *value : {"", " lead", "trail\t", "\"quoted\"", "'single'", "\"", "Grüße"}) {
+            ini.writeString("Default", "Titledefault", QString::fromUtf8(value));
+            QCOMPARE(ini.readString("Default", "Titledefault", "<none>"), QString::fromUtf8(value));
+        }
+        ini.writeString("Default", "Titledefault", QString(1500, 'a'));
+        QCOMPARE(ini.readString("Default", "Titledefault", {}), QString(1023, 'a'));
+    }
+
+    void firstExitWritesEveryKeyInOrder()
+    {
+        GenerationOptions options;
+        IniFile ini(path);
+        loadDefaults(options, ini);
+        QCOMPARE(options.BrowserDisplayName, QStringLiteral("Standard Browser"));
+        saveDefaults(options, ini, loadWindowX(ini, 144), loadWindowY(ini, 86));
+        QCOMPARE(content(), "[Position]\r\nx=144\r\ny=86\r\n\r\n[Default]\r\n" + kTitleLines
+                     + "Filenamedefault=quorvant\r\nUsestandard=1\r\nBrowserdefault=Standard Browser\r\n\r\n"
+                       "[Table]\r\nColumnsdefault=0\r\nBorderwidthdefault=0\r\nAligndefault=CENTER\r\n"
+                       "VAligndefault=MIDDLE\r\n\r\n[Colors]\r\nBackground=12632256\r\nLinks=16711680\r\n"
+                       "VisitedLinks=8388672\r\nText=0\r\n\r\n[Sound]\r\nPlaysound=0\r\n");
+    }
+
+    void valuesWrittenBackOnExit_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("0x colour") << QByteArray("[Colors]\nBackground=0xFFFFFF") << QByteArray("Background=16777215\r\n");
+        QTest::newRow("$ colour") << QByteArray("[Colors]\nBackground=$FFFFFF") << QByteArray("Background=16777215\r\n");
+        QTest::newRow("colour word") << QByteArray("[Colors]\nBackground=white") << QByteArray("Background=12632256\r\n");
+        QTest::newRow("sound 2") << QByteArray("[Sound]\nPlaysound=2") << QByteArray("Playsound=1\r\n");
+        QTest::newRow("sound yes") << QByteArray("[Sound]\nPlaysound=yes") << QByteArray("Playsound=0\r\n");
+        QTest::newRow("columns 9") << QByteArray("[Table]\nColumnsdefault=9") << QByteArray("Columnsdefault=9\r\n");
+        QTest::newRow("standard browser wins")
+            << QByteArray("[Default]\nUsestandard=5\nBrowserdefault=/bin/b") << QByteArray("Browserdefault=Standard Browser\r\n");
+        QTest::newRow("no browser chosen")
+            << QByteArray("[Default]\nUsestandard=0\n") << QByteArray("Browserdefault=\r\n");
+    }
+    void valuesWrittenBackOnExit()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, written);
+        put(file);
+        GenerationOptions options;
+        IniFile ini(path);
+        loadDefaults(options, ini);
+        if (options.BrowserPath.isEmpty())
+            QCOMPARE(options.BrowserDisplayName, QStringLiteral("Internet Browser"));
+        options.TableColumns = 0;  // the activation's range check touches only the current value
+        saveDefaults(options, ini, 144, 86);
+        QVERIFY2(content().contains(written), content().constData());
+    }
+
+    void handEditedFileKeptThroughSave()
+    {
+        put("\xEF\xBB\xBF; edited by hand\n\n[position]\nX = -2000\n\n[DEFAULT]\n; my title\n"
+            "TITLEDEFAULT = \"  Spaced  \"\nBrowserdefault=/opt/web/viewer\nusestandard=0\n"
+            "Extra=keep me\n\n[Mine]\nanswer=42\n[colors]\nBackground=$FFFFFF");
+        GenerationOptions options;
+        IniFile ini(path);
+        loadDefaults(options, ini);
+        saveDefaults(options, ini, loadWindowX(ini, 0), 86);
+        const QByteArray after = content();
+        QVERIFY(after.startsWith("\xEF\xBB\xBF; edited by hand\r\n\r\n[position]\r\nX = -2000\r\n"));
+        for (const char *kept : {"; my title\r\nTITLEDEFAULT = \"  Spaced  \"\r\n", "usestandard=0\r\nExtra=keep me\r\n",
+                                 "[Mine]\r\nanswer=42\r\n[colors]\r\nBackground=16777215\r\n"})
+            QVERIFY2(after.contains(kept), kept);
+        QCOMPARE(after.toLower().count("titledefault"), 1);
+        QCOMPARE(after.count("\n"), after.count("\r\n"));
+
+        GenerationOptions reloaded;
+        loadDefaults(reloaded, IniFile(path));
+        QCOMPARE(reloaded.DefaultTitle, QStringLiteral("  Spaced  "));
+        QCOMPARE(reloaded.BrowserPath, QStringLiteral("/opt/web/viewer"));
+    }
+
+    void failedWriteStopsExit()
+    {
+        FaultyIni ini(path, 5);
+        GenerationOptions options;
+        try {
+            saveDefaults(options, ini, 1, 2);
+            QFAIL("the failed write was not reported");
+        } catch (const IniWriteError &error) {
+            QCOMPARE(error.text, "Unable to write to " + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+        }
+        QCOMPARE(ini.writes, 5);
+        QCOMPARE(content(), "[Position]\r\nx=1\r\ny=2\r\n\r\n[Default]\r\n" + kTitleLines);
+        QCOMPARE(IniFile(path).readInteger("Position", "y", 0), 2);
+    }
+
+    void unreadableFileIsNotReplaced()
+    {
+        put("[Sound]\r\nPlaysound=1\r\n; precious\r\n");
+        FaultyIni ini(path, 0, true);
+        QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.writeInteger("Position", "x", 1));
+        QCOMPARE(ini.readBool("Sound", "Playsound", false), false);
+        QCOMPARE(content(), QByteArray("[Sound]\r\nPlaysound=1\r\n; precious\r\n"));
+    }
+
+    void largeFileReadsAndWrites()
+    {
+        QByteArray file = "[Bulk]\n";
+        for (int i = 0; i < 50000; ++i)
+            file += "key" + QByteArray::number(i) + "=" + QByteArray(12, 'v') + "\n";
+        put(file + "[Sound]\nPlaysound=1\n");
+        IniFile ini(path);
+        QCOMPARE(ini.readString("Bulk", "key49999", {}), QString(12, 'v'));
+        ini.writeBool("Sound", "Playsound", false);
+        QCOMPARE(ini.readBool("Sound", "Playsound", true), false);
+        QVERIFY(content().contains("key25000=vvvvvvvvvvvv\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
