@@ -1,0 +1,53 @@
+#include "HtmlText.h"
+
+#include <QFile>
+
+QByteArray htmlText(const QString &text)
+{
+    const QByteArray raw = QFile::encodeName(text);
+    QByteArray out;
+    out.reserve(raw.size() + 16);
+    for (char c : raw) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+QByteArray linkText(const QString &target)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    const QByteArray raw = target.toUtf8();
+    QByteArray out;
+    out.reserve(raw.size() + 16);
+    for (char ch : raw) {
+        const auto c = static_cast<unsigned char>(ch);
+        // A backslash counts as a path separator in browsers' file URLs.
+        const bool encode = c < 0x20 || c >= 0x7F || c == '%' || c == '#' || c == '?' || c == '"'
+                            || c == '&' || c == '<' || c == '>' || c == '\\';
+        if (encode) {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 0x0F];
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+QString relativeLinkTarget(const QString &name)
+{
+    const qsizetype colon = name.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return name;
+    const qsizetype slash = name.indexOf(QLatin1Char('/'));
+    if (slash >= 0 && slash < colon)
+        return name;
+    return QStringLiteral("./") + name;
+}

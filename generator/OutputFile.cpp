@@ -1,0 +1,116 @@
+#include "OutputFile.h"
+
+#include "IoErrorText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+void clearOsError()
+{
+#ifdef Q_OS_WIN
+    SetLastError(0);
+#else
+    errno = 0;
+#endif
+}
+
+// For a failure the system did not explain (Qt refuses some cases itself).
+int osErrorOrGeneric()
+{
+    const int code = lastOsError();
+    if (code != 0)
+        return code;
+#ifdef Q_OS_WIN
+    return ERROR_WRITE_FAULT;
+#else
+    return EIO;
+#endif
+}
+
+class SaveOutputFile final : public OutputFile {
+public:
+    explicit SaveOutputFile(const QString &path) : file(path) {}
+
+    bool open() override
+    {
+        // QSaveFile would rename its file over whatever stands there, a
+        // device or a FIFO included: only a regular file may be replaced.
+        const QFileInfo target(file.fileName());
+        if (target.exists() && !target.isFile()) {
+            code = osErrorOrGeneric();
+            return false;
+        }
+        clearOsError();
+        // Unbuffered: the buffer below is ours, so a failing write reports
+        // its system error at once instead of from inside a later call.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            code = osErrorOrGeneric();
+            return false;
+        }
+        buffer.reserve(kChunk);
+        return true;
+    }
+
+    bool write(QByteArrayView bytes) override
+    {
+        buffer.append(bytes);
+        return buffer.size() < kChunk || flush();
+    }
+
+    bool commit() override
+    {
+        if (!flush())
+            return false;
+        clearOsError();
+        if (!file.commit()) {
+            code = osErrorOrGeneric();
+            return false;
+        }
+        return true;
+    }
+
+    int error() const override { return code; }
+
+private:
+    static constexpr qsizetype kChunk = 64 * 1024;
+
+    bool flush()
+    {
+        if (buffer.isEmpty())
+            return true;
+        clearOsError();
+        if (file.write(buffer) != buffer.size()) {
+            code = osErrorOrGeneric();
+            return false;
+        }
+        buffer.resize(0);  // keeps the capacity for the next chunk
+        return true;
+    }
+
+    QSaveFile file;
+    QByteArray buffer;
+    int code = 0;
+};
+
+} // namespace
+
+std::unique_ptr<OutputFile> makeSaveOutputFile(const QString &path)
+{
+    return std::make_unique<SaveOutputFile>(path);
+}
+
+QString outputErrorText(int osError, const QString &path)
+{
+    const QFileInfo info(path);
+    if ((info.exists() && !info.isFile()) || !info.absoluteDir().exists())
+        return QStringLiteral("Invalid filename");
+    return ioErrorText(osError);
+}
