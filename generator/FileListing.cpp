@@ -1,6 +1,11 @@
 #include "FileListing.h"
 
 #include <QDir>
+#include <QDirIterator>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 QStringList maskPatterns(const QString &mask)
 {
@@ -21,5 +26,21 @@ QStringList listMatchingFiles(const QString &dir, const QString &mask)
     if (patterns.isEmpty())
         return {};
     // Without QDir::Hidden and QDir::System, hidden entries and dangling links stay out.
-    return QDir(dir).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // The names are sorted here rather than by QDir, whose sort holds a
+    // QFileInfo per entry: over 100 MB for a directory of 100,000 files.
+    std::vector<std::pair<QString, QString>> keyed;  // lower-case name, name
+    QDirIterator it(dir, patterns, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        QString name = it.fileName();
+        QString key = name.toLower();
+        keyed.emplace_back(std::move(key), std::move(name));
+    }
+    // Names equal but for case keep one fixed order.
+    std::sort(keyed.begin(), keyed.end());
+    QStringList names;
+    names.reserve(qsizetype(keyed.size()));
+    for (auto &entry : keyed)
+        names << std::move(entry.second);
+    return names;
 }

@@ -1,0 +1,67 @@
+#pragma once
+// The command line of quorvant-cli, parsed and checked before anything is
+// read or written, so a mistyped option never leaves a half-made document.
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <optional>
+
+enum class EntryMode { Picture, Link, Text };
+
+struct CliArguments {
+    enum class Action { Run, Help, Version };
+    Action action = Action::Run;
+
+    QString directory = QStringLiteral(".");
+    QStringList files;          // names to select; empty: all of the list
+    QString settingsPath;       // empty: the settings file beside the program
+
+    // Unset: the field keeps the default the settings file gave it.
+    std::optional<QString> name;
+    std::optional<QString> title;
+    std::optional<QString> heading;
+    bool noHeading = false;
+    bool htm = false;
+    EntryMode mode = EntryMode::Picture;
+    bool center = false;
+    bool size = false;
+    bool date = false;
+    bool pictureSize = false;
+    bool shrink = false;
+    bool pictureLink = false;
+    bool subdirs = false;
+    bool absolute = false;
+    bool showPath = false;
+    bool overwrite = false;
+
+    std::optional<int> columns;
+    std::optional<int> border;
+    std::optional<QString> align;   // upper case: "LEFT", "CENTER", "RIGHT"
+    std::optional<QString> valign;  // upper case: "TOP", "MIDDLE", "BOTTOM"
+
+    // In the state's layout: red in bits 0-7, green 8-15, blue 16-23.
+    std::optional<qint32> bgColor;
+    std::optional<qint32> linkColor;
+    std::optional<qint32> vlinkColor;
+    std::optional<qint32> textColor;
+
+    QString filter = QStringLiteral("*.*");
+    int screenWidth = 1024;
+};
+
+struct ParsedArguments {
+    bool ok = false;
+    QString error;  // one line, for the user, when !ok
+    CliArguments arguments;
+};
+
+// arguments as QCoreApplication::arguments() gives them: the program first.
+ParsedArguments parseArguments(const QStringList &arguments);
+
+// "#RRGGBB" to 0x00BBGGRR; nothing for any other text.
+std::optional<qint32> parseHtmlColor(const QString &text);
+
+QString usageText();
+QString versionText();

@@ -1,0 +1,32 @@
+#pragma once
+// Run feedback for the command line: a progress line that rewrites itself on
+// standard error, only when that is a terminal, so logs and pipes stay clean.
+
+#include <RunFeedback.h>
+
+#include <cstdio>
+
+class CliProgress final : public RunFeedback {
+public:
+    CliProgress(bool visible, FILE *stream) : visible(visible), stream(stream) {}
+    ~CliProgress() override { finish(); }
+
+    void setProgressMaximum(int maximum) override;
+    void setProgressPosition(int position) override;
+    void setStatusText(const QString &) override {}
+    void setBrowserButton(const QString &, bool) override {}
+    void playCompletionSound() override {}
+
+    // Clears the progress line so the next output starts on a clean line.
+    void finish();
+
+private:
+    bool visible;
+    FILE *stream;
+    int maximum = 0;
+    int shownPercent = -1;
+    int lineLength = 0;
+};
+
+// Whether standard error is an interactive terminal.
+bool standardErrorIsTerminal();

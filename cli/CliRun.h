@@ -1,0 +1,11 @@
+#pragma once
+// The whole of one quorvant-cli invocation: the desktop program's start-up
+// (built-in values, settings file, activation check), the command-line
+// overrides, then one document creation run.
+
+#include <QStringList>
+
+enum ExitStatus { ExitSuccess = 0, ExitFailed = 1, ExitUsage = 2 };
+
+// arguments as QCoreApplication::arguments() gives them; returns the exit status.
+int runCommandLine(const QStringList &arguments);

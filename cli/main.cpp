@@ -1,0 +1,14 @@
+// quorvant-cli: the document generator without a window, for scripts and
+// scheduled jobs.
+
+#include "CliRun.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvant-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.1"));
+    return runCommandLine(QCoreApplication::arguments());
+}
