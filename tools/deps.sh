@@ -4,7 +4,7 @@ set -euo pipefail
 
 QUORVANT_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core
 )
 

@@ -1,0 +1,10 @@
+#pragma once
+// The primary screen's size, asked of the window system at each call.
+
+#include "ScreenInfo.h"
+
+class QtScreenInfo final : public ScreenInfo {
+public:
+    int screenWidth() const override;
+    int screenHeight() const override;
+};

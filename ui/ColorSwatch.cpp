@@ -1,0 +1,29 @@
+#include "ColorSwatch.h"
+
+#include <QColor>
+#include <QMouseEvent>
+#include <QPalette>
+
+ColorSwatch::ColorSwatch(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    setCursor(Qt::PointingHandCursor);
+    setColor(0);
+}
+
+void ColorSwatch::setColor(qint32 color)
+{
+    value = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+    setPalette(pal);
+}
+
+void ColorSwatch::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QFrame::mouseReleaseEvent(event);
+}

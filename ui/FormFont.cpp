@@ -1,0 +1,10 @@
+#include "FormFont.h"
+
+#include <QApplication>
+
+QFont formFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
+}
