@@ -4,8 +4,12 @@
 #include "GenerationOptions.h"
 #include "Pictures.h"
 #include "QtColorChooser.h"
+#include "QtDocumentShell.h"
+#include "QtHelpViewer.h"
 #include "QtMessageBoxes.h"
+#include "QtProgramChooser.h"
 #include "QtScreenInfo.h"
+#include "QtSoundPlayer.h"
 #include "SettingsStore.h"
 #include "Unit1.h"
 #include "aboutuni.h"
@@ -27,16 +31,22 @@ int main(int argc, char *argv[])
     QtMessageBoxes messages;
     QtColorChooser colors;
     QtScreenInfo screen;
+    QtDocumentShell shell;
+    QtHelpViewer help(shell);
+    QtSoundPlayer sound;
+    QtProgramChooser programs;
 
-    TForm1 form(options, messages, colors, screen, settingsFilePath(programDirectory()));
+    TForm1 form(options, WindowServices{messages, colors, screen, shell, help, sound},
+                settingsFilePath(programDirectory()));
     Form1 = &form;
     messages.setParentWidget(&form);
     colors.setParentWidget(&form);
 
     aboutbox = new Taboutbox(&form);
-    optionform = new Toptionform(options, &form);
+    optionform = new Toptionform(options, colors, programs, &form);
     tableoptionform = new Ttableoptionform(options, &form);
     form.setDialogs(aboutbox, optionform, tableoptionform);
+    programs.setParentWidget(optionform);
 
     form.show();
     return app.exec();

@@ -18,6 +18,7 @@ QString resourceOf(Picture picture)
     case Picture::Banner: return QStringLiteral(":/pictures/banner.svg");
     case Picture::Arrow: return QStringLiteral(":/pictures/arrow.svg");
     case Picture::Icon: return QStringLiteral(":/pictures/icon.svg");
+    case Picture::About: return QStringLiteral(":/pictures/about.svg");
     }
     return {};
 }

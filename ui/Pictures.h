@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QSize>
 
-enum class Picture { Banner, Arrow, Icon };
+enum class Picture { Banner, Arrow, Icon, About };
 
 QPixmap renderPicture(Picture picture, QSize size, qreal devicePixelRatio = 1.0);
 QIcon programIcon();

@@ -2,10 +2,13 @@
 
 #include "ColorChooser.h"
 #include "ColorSwatch.h"
+#include "CompletionSound.h"
 #include "DirectoryListBox.h"
+#include "DocumentShell.h"
 #include "Drives.h"
 #include "FileListBox.h"
 #include "FormFont.h"
+#include "HelpViewer.h"
 #include "IniFile.h"
 #include "MLButton.h"
 #include "MessageBoxes.h"
@@ -13,6 +16,7 @@
 #include "Pictures.h"
 #include "ScreenInfo.h"
 #include "SettingsStore.h"
+#include "SoundPlayer.h"
 #include "TableCheck.h"
 #include "aboutuni.h"
 #include "poptunit.h"
@@ -84,11 +88,12 @@ QString selectionStatus(int count, bool zeroAsCount)
 
 }  // namespace
 
-TForm1::TForm1(GenerationOptions &options, MessageBoxes &messages, ColorChooser &colors, const ScreenInfo &screen,
-               const QString &settingsPath, QWidget *parent)
+TForm1::TForm1(GenerationOptions &options, const WindowServices &services, const QString &settingsPath,
+               QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      options(options), messages(messages), colors(colors), screen(screen), settingsPath(settingsPath),
+      options(options), messages(services.messages), colors(services.colors), screen(services.screen),
+      shell(services.shell), help(services.help), sound(services.sound), settingsPath(settingsPath),
       dialogRunner([](QDialog &dialog) { return dialog.exec(); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -107,12 +112,14 @@ TForm1::TForm1(GenerationOptions &options, MessageBoxes &messages, ColorChooser 
     lastDirectoryOfDrive.insert(DriveComboBox1->currentData().toString(),
                                 QDir::fromNativeSeparators(DirectoryListBox1->directory()));
     connectHandlers();
+    sound.setErrorHandler([this](const QString &text) { reportSoundError(text); });
 
     FormCreate();
 }
 
 TForm1::~TForm1()
 {
+    sound.setErrorHandler(nullptr);
     if (Form1 == this)
         Form1 = nullptr;
 }
@@ -404,19 +411,49 @@ void TForm1::FormCreate()
 void TForm1::FormActivate()
 {
     options.FileCount = FileListBox1->count();
-    // The table options dialog selects its buttons to match after this check.
     checkTableValues(options);
+    if (tableoptionform)
+        tableoptionform->showTableValues();
     prepareCompletionSound();
 }
 
+// ---------------------------------------------------------------- completion sound
+
 void TForm1::prepareCompletionSound()
 {
-    // The completion sound is opened here once its media player exists.
+    options.SoundReady = false;
+    if (options.PlaySoundEnabled && completionSoundExists(options))
+        openCompletionSound();
+}
+
+void TForm1::openCompletionSound()
+{
+    const QString error = sound.open(completionSoundPath(options));
+    if (!error.isEmpty()) {
+        reportSoundError(error);
+        return;
+    }
+    options.SoundReady = true;
+    soundErrorShown = false;
 }
 
 void TForm1::closeCompletionSound()
 {
-    // The completion sound is closed here once its media player exists.
+    sound.close();
+}
+
+void TForm1::reportSoundError(const QString &text)
+{
+    options.SoundReady = false;
+    if (soundErrorShown)
+        return;
+    soundErrorShown = true;
+    // The window is told it is shown before it is on the screen: a message
+    // of the first activation waits until it is there.
+    if (showingFirstTime)
+        QMetaObject::invokeMethod(this, [this, text] { showError(text); }, Qt::QueuedConnection);
+    else
+        showError(text);
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -426,7 +463,9 @@ void TForm1::showEvent(QShowEvent *event)
     // does not report one (no window manager, offscreen).
     if (!activatedOnce) {
         activatedOnce = true;
+        showingFirstTime = true;
         FormActivate();
+        showingFirstTime = false;
     }
 }
 
@@ -517,7 +556,7 @@ void TForm1::setBrowserButton(const QString &caption, bool enabled)
 
 void TForm1::playCompletionSound()
 {
-    // The completion sound plays here once its media player exists.
+    sound.play();
 }
 
 // ---------------------------------------------------------------- option handlers
@@ -774,7 +813,64 @@ void TForm1::tableoptionbuttonClick()
 void TForm1::progoptionbuttonClick()
 {
     resetRunFeedback();
-    runDialog(optionform);
+    if (!optionform)
+        return;
+    Toptionform &dialog = *optionform;
+    dialog.deftitleEdit->setText(options.DefaultTitle);
+    dialog.defheadingEdit->setText(options.DefaultHeading);
+    dialog.deffilenameEdit->setText(options.DefaultFileName);
+    dialog.defaultbgcolorpanel->setColor(options.DefaultBgColor);
+    dialog.defaultlinkcolorpanel->setColor(options.DefaultLinkColor);
+    dialog.defaultvlinkcolorpanel->setColor(options.DefaultVLinkColor);
+    dialog.defaulttextcolorpanel->setColor(options.DefaultTextColor);
+    // With the standard browser the field stays empty (the check box empties it).
+    if (!options.UseStandardBrowser)
+        dialog.defbrowserEdit->setText(options.BrowserPath);
+    dialog.standardbrowsercheck->setChecked(options.UseStandardBrowser);
+    dialog.defbrowserEdit->setEnabled(!options.UseStandardBrowser);
+    dialog.browsersearchButton->setEnabled(!options.UseStandardBrowser);
+    dialog.playsoundCheck->setChecked(options.PlaySoundEnabled);
+
+    if (runDialog(optionform) != QDialog::Accepted)
+        return;
+
+    // Saving overwrites the fields and current colours with the defaults,
+    // changed or not.
+    documentnameedit->setText(options.DefaultFileName);
+    titleedit->setText(options.DefaultTitle);
+    bgcolorpanel->setColor(options.DefaultBgColor);
+    linkcolorpanel->setColor(options.DefaultLinkColor);
+    vlinkcolorpanel->setColor(options.DefaultVLinkColor);
+    textcolorpanel->setColor(options.DefaultTextColor);
+    options.BgColor = options.DefaultBgColor;
+    options.LinkColor = options.DefaultLinkColor;
+    options.VLinkColor = options.DefaultVLinkColor;
+    options.TextColor = options.DefaultTextColor;
+
+    if (!options.BrowserPath.isEmpty())
+        options.BrowserDisplayName = fileNamePart(options.BrowserPath, nativePathStyle());
+    if (options.UseStandardBrowser)
+        options.BrowserDisplayName = QStringLiteral("Standard Browser");
+    else if (options.BrowserPath.isEmpty())
+        options.BrowserDisplayName = QStringLiteral("Internet Browser");
+    setBrowserButton(QStringLiteral("Show ") + options.LastDocumentName + QStringLiteral(" with ")
+                         + options.BrowserDisplayName,
+                     browserstartbutton->isEnabled());
+
+    if (headingcheck->isChecked())
+        headingedit->setText(options.DefaultHeading);
+    if (options.CenterWindowPending) {
+        centreOnScreen();
+        options.CenterWindowPending = false;
+    }
+    if (options.PlaySoundEnabled && options.SoundReady)
+        openCompletionSound();
+}
+
+void TForm1::centreOnScreen()
+{
+    const QSize outer = frameGeometry().size();
+    move(centredTopLeft(screen.screenWidth(), screen.screenHeight(), outer.width(), outer.height()));
 }
 
 void TForm1::aboutbuttonClick()
@@ -783,16 +879,54 @@ void TForm1::aboutbuttonClick()
     runDialog(aboutbox);
 }
 
+void TForm1::showError(const QString &text)
+{
+    messages.show(MessageType::Error, text, MessageButtons::Ok);
+}
+
 void TForm1::instructButtonClick()
 {
     resetRunFeedback();
-    // The help file is opened here once the help viewer service exists.
+    // Looked for where the program was started, not beside the program.
+    const QString helpFile =
+        withTrailingSeparator(options.StartDirectory, nativePathStyle()) + QStringLiteral("quorva21.HLP");
+    switch (help.showHelp(helpFile)) {
+    case OpenResult::Opened:
+        break;
+    case OpenResult::Missing:
+        showError(QStringLiteral("The help file ") + helpFile + QStringLiteral(" was not found!"));
+        break;
+    case OpenResult::NoAssociation:
+        showError(QStringLiteral("No program is associated with the help file ") + helpFile + QStringLiteral("!"));
+        break;
+    case OpenResult::Failed:
+        showError(QStringLiteral("Error while opening the help file ") + helpFile + QStringLiteral("!"));
+        break;
+    }
 }
 
 void TForm1::browserstartbuttonClick()
 {
     resetRunFeedback();
-    // The document is opened here once the browser services exist.
+    if (options.UseStandardBrowser) {
+        switch (shell.openDocument(options.LastDocumentName)) {
+        case OpenResult::Opened:
+            break;
+        case OpenResult::NoAssociation:
+            showError(QStringLiteral("No program is associated with HTML-Documents!"));
+            break;
+        case OpenResult::Missing:
+        case OpenResult::Failed:
+            showError(QStringLiteral("Error while executing Standard Browser!"));
+            break;
+        }
+    } else if (!shell.startProgram(options.BrowserPath, {options.LastDocumentName})) {
+        // The document's path is one argument, blanks and all.
+        showError(QStringLiteral("Error while executing ") + options.BrowserDisplayName + QStringLiteral("!"));
+    }
+    // After the failed start above, which had no program to start.
+    if (options.BrowserPath.isEmpty() && !options.UseStandardBrowser)
+        showError(QStringLiteral("No Internet Browser selected!"));
 }
 
 void TForm1::exitbuttonClick()

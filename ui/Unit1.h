@@ -32,23 +32,36 @@ class QWidget;
 class ColorChooser;
 class ColorSwatch;
 class DirectoryListBox;
+class DocumentShell;
 class FileListBox;
+class HelpViewer;
 class IniFile;
 class MessageBoxes;
 class ScreenInfo;
+class SoundPlayer;
 class TMultiLineBtn;
 class Taboutbox;
 class Toptionform;
 class Ttableoptionform;
+
+// The desktop services the window reaches through seams; the caller owns them.
+struct WindowServices {
+    MessageBoxes &messages;
+    ColorChooser &colors;
+    const ScreenInfo &screen;
+    DocumentShell &shell;
+    HelpViewer &help;
+    SoundPlayer &sound;
+};
 
 class TForm1 final : public QMainWindow, public DocumentView, public RunFeedback {
     Q_OBJECT
 
 public:
     // Runs the start-up sequence (FormCreate) with the settings file at
-    // settingsPath. The seams stay owned by the caller.
-    TForm1(GenerationOptions &options, MessageBoxes &messages, ColorChooser &colors, const ScreenInfo &screen,
-           const QString &settingsPath, QWidget *parent = nullptr);
+    // settingsPath.
+    TForm1(GenerationOptions &options, const WindowServices &services, const QString &settingsPath,
+           QWidget *parent = nullptr);
     ~TForm1() override;
 
     // The three dialogs, created after the main window; the buttons open them.
@@ -221,14 +234,20 @@ private:
     void restoreColor(qint32 &current, qint32 defaultColor, ColorSwatch *swatch);
     void setEntryModeControls(bool pictureMode, bool plainTextMode);
     int runDialog(QDialog *dialog);
-    // Hooks the completion sound and the viewing services fill in later.
+    void showError(const QString &text);
+    void centreOnScreen();
     void prepareCompletionSound();
+    void openCompletionSound();
     void closeCompletionSound();
+    void reportSoundError(const QString &text);
 
     GenerationOptions &options;
     MessageBoxes &messages;
     ColorChooser &colors;
     const ScreenInfo &screen;
+    DocumentShell &shell;
+    HelpViewer &help;
+    SoundPlayer &sound;
     QString settingsPath;
     std::unique_ptr<IniFile> iniFile;
 
@@ -246,6 +265,10 @@ private:
     QHash<QString, QString> lastDirectoryOfDrive;  // '/' separators
     bool activatedOnce = false;
     bool activateOnReturn = false;
+    // A sound device error is shown once, not at every activation that
+    // follows (closing its own message box is one), until an open succeeds.
+    bool soundErrorShown = false;
+    bool showingFirstTime = false;
 };
 
 // The one main window of the program.

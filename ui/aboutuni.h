@@ -1,13 +1,14 @@
 #pragma once
-// The about box: a borderless picture with an OK button.
+// The about box: a borderless picture with an OK button, centred on the
+// screen each time it is shown.
 
-#include <QDialog>
+#include "ModalForm.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
 
-class Taboutbox final : public QDialog {
+class Taboutbox final : public ModalForm {
     Q_OBJECT
 public:
     explicit Taboutbox(QWidget *parent = nullptr);

@@ -2,6 +2,9 @@
 // The primary screen's size in pixels. The program asks the window system;
 // the command-line tool and tests give fixed numbers.
 
+#include <QPoint>
+#include <QtGlobal>
+
 class ScreenInfo {
 public:
     virtual ~ScreenInfo() = default;
@@ -19,3 +22,11 @@ private:
     int w;
     int h;
 };
+
+// Where a window of the given outer size stands centred on the screen: half
+// the space left on each axis, rounded toward zero, never above or left of
+// the screen's corner.
+inline QPoint centredTopLeft(int screenWidth, int screenHeight, int windowWidth, int windowHeight)
+{
+    return QPoint(qMax(0, (screenWidth - windowWidth) / 2), qMax(0, (screenHeight - windowHeight) / 2));
+}

@@ -16,7 +16,10 @@ qint32 QtColorChooser::fromQColor(const QColor &color)
 
 bool QtColorChooser::chooseColor(qint32 initial, qint32 &chosen)
 {
-    QWidget *parent = owner ? owner.data() : QApplication::activeWindow();
+    // Over the dialog it was opened from, when one is open.
+    QWidget *parent = QApplication::activeModalWidget();
+    if (!parent)
+        parent = owner ? owner.data() : QApplication::activeWindow();
     const QColor picked = QColorDialog::getColor(toQColor(initial), parent);
     if (!picked.isValid())
         return false;

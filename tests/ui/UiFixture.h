@@ -3,16 +3,24 @@
 // temporary working directory, restored afterwards.
 
 #include "ColorChooser.h"
+#include "DocumentShell.h"
 #include "GenerationOptions.h"
+#include "HelpViewer.h"
 #include "MessageBoxes.h"
+#include "ProgramChooser.h"
 #include "ScreenInfo.h"
+#include "SoundPlayer.h"
 #include "Unit1.h"
+#include "aboutuni.h"
+#include "poptunit.h"
+#include "toptunit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -51,6 +59,69 @@ public:
     }
 };
 
+// Records every call, so a test can tell what reached the desktop and in
+// which order relative to the message boxes.
+class ScriptedShell final : public DocumentShell {
+public:
+    OpenResult nextOpenResult = OpenResult::Opened;
+    bool nextStartResult = true;
+    QStringList opened;                  // documents given to the shell
+    QList<QStringList> started;          // program followed by its arguments
+
+    OpenResult openDocument(const QString &path) override
+    {
+        opened.append(path);
+        return nextOpenResult;
+    }
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        started.append(QStringList{program} + arguments);
+        return nextStartResult;
+    }
+};
+
+class ScriptedHelp final : public HelpViewer {
+public:
+    OpenResult nextResult = OpenResult::Opened;
+    QStringList shown;
+
+    OpenResult showHelp(const QString &helpFile) override
+    {
+        shown.append(helpFile);
+        return nextResult;
+    }
+};
+
+class ScriptedPrograms final : public ProgramChooser {
+public:
+    std::optional<QString> nextAnswer;  // empty: the user cancels
+
+    bool chooseProgram(QString &path) override
+    {
+        if (!nextAnswer)
+            return false;
+        path = *nextAnswer;
+        return true;
+    }
+};
+
+// The media player as a log of calls: "open <path>", "play", "close".
+class RecordingSound final : public SoundPlayer {
+public:
+    QString nextOpenError;  // returned by every open while set
+    QStringList calls;
+    std::function<void(const QString &)> errorHandler;
+
+    QString open(const QString &path) override
+    {
+        calls.append(QStringLiteral("open ") + path);
+        return nextOpenError;
+    }
+    void play() override { calls.append(QStringLiteral("play")); }
+    void close() override { calls.append(QStringLiteral("close")); }
+    void setErrorHandler(std::function<void(const QString &)> handler) override { errorHandler = std::move(handler); }
+};
+
 // Makes files (empty or with content) below root.
 inline void makeFiles(const QString &root, const QStringList &names)
 {
@@ -69,6 +140,14 @@ struct UiFixture {
     ScriptedMessages messages;
     ScriptedColors colors;
     FixedScreen screen{1024, 768};
+    ScriptedShell shell;
+    ScriptedHelp help;
+    RecordingSound sound;
+    ScriptedPrograms programs;
+    // Owned by the window, created by withDialogs().
+    Taboutbox *about = nullptr;
+    Toptionform *optionDialog = nullptr;
+    Ttableoptionform *tableDialog = nullptr;
     std::unique_ptr<TForm1> form;
 
     QString settingsPath() const { return settingsDir.filePath(QStringLiteral("quorva21.ini")); }
@@ -77,10 +156,36 @@ struct UiFixture {
     TForm1 &start(const QString &settingsFile = QString())
     {
         QDir::setCurrent(workDir.path());
-        form = std::make_unique<TForm1>(options, messages, colors, screen,
+        form = std::make_unique<TForm1>(options, WindowServices{messages, colors, screen, shell, help, sound},
                                         settingsFile.isEmpty() ? settingsPath() : settingsFile);
         form->FormActivate();
         return *form;
+    }
+
+    // The three dialogs, as the program creates them after the main window,
+    // then the first activation that selects the table buttons.
+    TForm1 &withDialogs(const QString &settingsFile = QString())
+    {
+        start(settingsFile);
+        about = new Taboutbox(form.get());
+        optionDialog = new Toptionform(options, colors, programs, form.get());
+        tableDialog = new Ttableoptionform(options, form.get());
+        form->setDialogs(about, optionDialog, tableDialog);
+        form->FormActivate();
+        return *form;
+    }
+
+    // The next dialogs run act instead of a modal loop; each ends with the
+    // result its buttons set, Cancel when none was pressed.
+    void scriptDialogs(std::function<void(QDialog &)> act)
+    {
+        form->setDialogRunner([act = std::move(act)](QDialog &dialog) {
+            dialog.setResult(QDialog::Rejected);
+            dialog.show();  // shown, not run: mouse clicks reach it, no loop waits
+            act(dialog);
+            dialog.hide();
+            return dialog.result();
+        });
     }
 
     ~UiFixture()

@@ -1,0 +1,6 @@
+#include "DocumentShell.h"
+
+bool queryNamesNoProgram(bool succeeded, const QByteArray &output)
+{
+    return succeeded && output.trimmed().isEmpty();
+}

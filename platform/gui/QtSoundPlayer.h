@@ -1,0 +1,26 @@
+#pragma once
+// The completion sound on the default audio output (QSoundEffect). The file
+// and the device are checked when the file is opened, so the usual failures
+// are reported there; the effect loads and plays without blocking.
+
+#include "SoundPlayer.h"
+
+class QSoundEffect;
+
+class QtSoundPlayer final : public SoundPlayer {
+public:
+    QtSoundPlayer() = default;
+    ~QtSoundPlayer() override;
+    QtSoundPlayer(const QtSoundPlayer &) = delete;
+    QtSoundPlayer &operator=(const QtSoundPlayer &) = delete;
+
+    QString open(const QString &path) override;
+    void play() override;
+    void close() override;
+    void setErrorHandler(std::function<void(const QString &)> handler) override;
+
+private:
+    QSoundEffect *effect = nullptr;
+    QString openPath;
+    std::function<void(const QString &)> onError;
+};

@@ -1,0 +1,11 @@
+#pragma once
+// The dialogs keep their controls' sizes; a caption wider than its control in
+// the desktop's font is drawn a little smaller rather than clipped.
+
+class QFont;
+class QWidget;
+
+// Sets font on control, or, when its caption does not fit, the largest
+// smaller pixel size (not below 8) that fits. The font is set explicitly,
+// so a shrunken group box does not shrink its children.
+void fitCaptionFont(QWidget *control, const QFont &font);

@@ -1,0 +1,48 @@
+#include "ModalForm.h"
+
+#include "ScreenInfo.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+Qt::WindowFlags fixedDialogFrame()
+{
+    return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
+}
+
+ModalForm::ModalForm(QWidget *parent, Qt::WindowFlags flags, Placement placement)
+    : QDialog(parent, flags), placement(placement)
+{
+}
+
+void ModalForm::setVisible(bool visible)
+{
+    // Placed before Qt would centre it over its parent; an explicit move
+    // also makes Qt keep the place for later showings.
+    if (visible && (!placed || placement == Placement::CentreEveryTime)) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            const QRect area = screen->geometry();
+            QSize outer = frameGeometry().size();
+            // Before its first showing a window has no frame yet; the main
+            // window's frame is the best guess of the one it will get.
+            const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+            if (outer == size() && owner && !(windowFlags() & Qt::FramelessWindowHint))
+                outer += owner->frameGeometry().size() - owner->size();
+            move(area.topLeft() + centredTopLeft(area.width(), area.height(), outer.width(), outer.height()));
+        }
+        placed = true;
+    }
+    QDialog::setVisible(visible);
+}
+
+void ModalForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
