@@ -17,34 +17,29 @@
 
 #include <QDir>
 #include <QFile>
-#include <QList>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
-struct ShownMessage {
-    MessageType type;
-    QString text;
-};
-
-class ScriptedMessages final : public MessageBoxes {
-public:
+struct ScriptedMessages final : MessageBoxes {
     QList<MessageResult> nextAnswers;  // taken in order; Ok/No when empty
-    QList<ShownMessage> shown;
+    QStringList shown;
+    QList<MessageType> types;
 
     MessageResult show(MessageType type, const QString &text, MessageButtons buttons) override
     {
-        shown.append({type, text});
+        shown.append(text);
+        types.append(type);
         if (!nextAnswers.isEmpty())
             return nextAnswers.takeFirst();
         return buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
     }
 };
 
-class ScriptedColors final : public ColorChooser {
-public:
+struct ScriptedColors final : ColorChooser {
     std::optional<qint32> nextAnswer;  // empty: the user cancels
     QList<qint32> presets;             // what each opening was preset to
 
@@ -53,20 +48,17 @@ public:
         presets.append(initial);
         if (!nextAnswer)
             return false;
-        chosen = *nextAnswer;
-        nextAnswer.reset();
+        chosen = *std::exchange(nextAnswer, std::nullopt);
         return true;
     }
 };
 
-// Records every call, so a test can tell what reached the desktop and in
-// which order relative to the message boxes.
-class ScriptedShell final : public DocumentShell {
-public:
+// Records every call, so a test can tell what reached the desktop.
+struct ScriptedShell final : DocumentShell {
     OpenResult nextOpenResult = OpenResult::Opened;
     bool nextStartResult = true;
-    QStringList opened;                  // documents given to the shell
-    QList<QStringList> started;          // program followed by its arguments
+    QStringList opened;          // documents given to the shell
+    QList<QStringList> started;  // program followed by its arguments
 
     OpenResult openDocument(const QString &path) override
     {
@@ -80,11 +72,9 @@ public:
     }
 };
 
-class ScriptedHelp final : public HelpViewer {
-public:
+struct ScriptedHelp final : HelpViewer {
     OpenResult nextResult = OpenResult::Opened;
     QStringList shown;
-
     OpenResult showHelp(const QString &helpFile) override
     {
         shown.append(helpFile);
@@ -92,22 +82,18 @@ public:
     }
 };
 
-class ScriptedPrograms final : public ProgramChooser {
-public:
+struct ScriptedPrograms final : ProgramChooser {
     std::optional<QString> nextAnswer;  // empty: the user cancels
-
     bool chooseProgram(QString &path) override
     {
-        if (!nextAnswer)
-            return false;
-        path = *nextAnswer;
-        return true;
+        if (nextAnswer)
+            path = *nextAnswer;
+        return nextAnswer.has_value();
     }
 };
 
 // The media player as a log of calls: "open <path>", "play", "close".
-class RecordingSound final : public SoundPlayer {
-public:
+struct RecordingSound final : SoundPlayer {
     QString nextOpenError;  // returned by every open while set
     QStringList calls;
     std::function<void(const QString &)> errorHandler;
@@ -122,14 +108,22 @@ public:
     void setErrorHandler(std::function<void(const QString &)> handler) override { errorHandler = std::move(handler); }
 };
 
-// Makes files (empty or with content) below root.
+inline bool writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline void makeFiles(const QString &root, const QStringList &names)
 {
-    for (const QString &name : names) {
-        QFile file(root + QLatin1Char('/') + name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write("x");
-    }
+    for (const QString &name : names)
+        writeFile(root + QLatin1Char('/') + name, "x");
 }
 
 struct UiFixture {
@@ -164,9 +158,9 @@ struct UiFixture {
 
     // The three dialogs, as the program creates them after the main window,
     // then the first activation that selects the table buttons.
-    TForm1 &withDialogs(const QString &settingsFile = QString())
+    TForm1 &withDialogs()
     {
-        start(settingsFile);
+        start();
         about = new Taboutbox(form.get());
         optionDialog = new Toptionform(options, colors, programs, form.get());
         tableDialog = new Ttableoptionform(options, form.get());
