@@ -31,8 +31,7 @@ struct ScriptedMessages final : MessageBoxes {
 
     MessageResult show(MessageType type, const QString &text, MessageButtons buttons) override
     {
-        shown.append(text);
-        types.append(type);
+        shown.append(text), types.append(type);
         if (!nextAnswers.isEmpty())
             return nextAnswers.takeFirst();
         return buttons == MessageButtons::YesNo ? MessageResult::No : MessageResult::Ok;
@@ -60,26 +59,17 @@ struct ScriptedShell final : DocumentShell {
     QStringList opened;          // documents given to the shell
     QList<QStringList> started;  // program followed by its arguments
 
-    OpenResult openDocument(const QString &path) override
-    {
-        opened.append(path);
-        return nextOpenResult;
-    }
+    OpenResult openDocument(const QString &path) override { return opened.append(path), nextOpenResult; }
     bool startProgram(const QString &program, const QStringList &arguments) override
     {
-        started.append(QStringList{program} + arguments);
-        return nextStartResult;
+        return started.append(QStringList{program} + arguments), nextStartResult;
     }
 };
 
 struct ScriptedHelp final : HelpViewer {
     OpenResult nextResult = OpenResult::Opened;
     QStringList shown;
-    OpenResult showHelp(const QString &helpFile) override
-    {
-        shown.append(helpFile);
-        return nextResult;
-    }
+    OpenResult showHelp(const QString &helpFile) override { return shown.append(helpFile), nextResult; }
 };
 
 struct ScriptedPrograms final : ProgramChooser {
@@ -98,11 +88,7 @@ struct RecordingSound final : SoundPlayer {
     QStringList calls;
     std::function<void(const QString &)> errorHandler;
 
-    QString open(const QString &path) override
-    {
-        calls.append(QStringLiteral("open ") + path);
-        return nextOpenError;
-    }
+    QString open(const QString &path) override { return calls.append(QStringLiteral("open ") + path), nextOpenError; }
     void play() override { calls.append(QStringLiteral("play")); }
     void close() override { calls.append(QStringLiteral("close")); }
     void setErrorHandler(std::function<void(const QString &)> handler) override { errorHandler = std::move(handler); }
@@ -113,7 +99,6 @@ inline bool writeFile(const QString &path, const QByteArray &content)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
-
 inline QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -127,6 +112,13 @@ inline void makeFiles(const QString &root, const QStringList &names)
 }
 
 struct UiFixture {
+    // Files to list in the working directory and the settings file's content, if any.
+    explicit UiFixture(const QStringList &files = {}, const QByteArray &settings = {})
+    {
+        makeFiles(workDir.path(), files);
+        if (!settings.isEmpty())
+            writeFile(settingsPath(), settings);
+    }
     QTemporaryDir workDir;      // the working directory at start-up
     QTemporaryDir settingsDir;  // holds the settings file
     QString previousDir = QDir::currentPath();

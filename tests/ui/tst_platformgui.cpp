@@ -60,38 +60,18 @@ class TstPlatformGui : public QObject {
     Q_OBJECT
 
 private slots:
-    void messageText_data()
+    void messageTextAndColourOrder()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("carriage return") << "File access error\rpicture.gif" << "File access error\npicture.gif";
-        QTest::newRow("CR LF is one break") << "a\r\nb" << "a\nb";
-        QTest::newRow("markup stays text") << "<b>x</b> & y" << "<b>x</b> & y";
-    }
-
-    void messageText()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, shown);
-        QCOMPARE(QtMessageBoxes::displayText(text), shown);
-    }
-
-    void colourOrder_data()
-    {
-        QTest::addColumn<qint32>("value");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("red is the low byte") << qint32(0x0000FF) << QColor(255, 0, 0);
-        QTest::newRow("blue is the third byte") << qint32(0xFF0000) << QColor(0, 0, 255);
-        QTest::newRow("visited-link default") << qint32(0x800040) << QColor(0x40, 0, 0x80);
-        QTest::newRow("high byte ignored") << qint32(0x7F00FF00) << QColor(0, 255, 0);
-    }
-
-    void colourOrder()
-    {
-        QFETCH(qint32, value);
-        QFETCH(QColor, color);
-        QCOMPARE(QtColorChooser::toQColor(value), color);
-        QCOMPARE(QtColorChooser::fromQColor(color), value & 0xFFFFFF);
+        // A carriage return breaks the line (CR LF only once); markup stays text.
+        for (const auto &[text, shown] : {std::pair{"error\rpicture.gif", "error\npicture.gif"}, {"a\r\nb", "a\nb"},
+                                          {"<b>x</b> & y", "<b>x</b> & y"}})
+            QCOMPARE(QtMessageBoxes::displayText(QString::fromLatin1(text)), QString::fromLatin1(shown));
+        // Stored colours keep red in the low byte; the high byte is ignored.
+        for (const auto &[value, color] : {std::pair{0x0000FF, QColor(255, 0, 0)}, {0xFF0000, QColor(0, 0, 255)},
+                                           {0x800040, QColor(0x40, 0, 0x80)}, {0x7F00FF00, QColor(0, 255, 0)}}) {
+            QCOMPARE(QtColorChooser::toQColor(value), color);
+            QCOMPARE(QtColorChooser::fromQColor(color), value & 0xFFFFFF);
+        }
     }
 
     void waveHeader_data()
