@@ -13,6 +13,7 @@
 #include "MLButton.h"
 #include "MessageBoxes.h"
 #include "NativePaths.h"
+#include "PlaceControl.h"
 #include "Pictures.h"
 #include "ScreenInfo.h"
 #include "SettingsStore.h"
@@ -55,26 +56,9 @@ constexpr FilterEntry kFilters[] = {
     {"HTML (*.htm, *.html)", "*.htm;*.html"},
 };
 
-template <typename W>
-W *make(QWidget *parent, const char *name, int x, int y, int w, int h)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
-
-template <typename W>
-W *make(QWidget *parent, const char *name, const char *caption, int x, int y, int w, int h)
-{
-    auto *widget = make<W>(parent, name, x, y, w, h);
-    widget->setText(QString::fromUtf8(caption));
-    return widget;
-}
-
 QWidget *plainPanel(QWidget *parent, const char *name, int x, int y, int w, int h)
 {
-    return make<QWidget>(parent, name, x, y, w, h);
+    return place<QWidget>(parent, name, x, y, w, h);
 }
 
 QString selectionStatus(int count, bool zeroAsCount)
@@ -131,99 +115,99 @@ void TForm1::createControls()
     setCentralWidget(client);
 
     // Left half: banner, file selection, browser button, progress, program buttons.
-    Panel1 = make<QFrame>(client, "Panel1", 8, 8, 329, 57);
+    Panel1 = place<QFrame>(client, "Panel1", 8, 8, 329, 57);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setLineWidth(1);
-    Image1 = make<QLabel>(Panel1, "Image1", 1, 1, 327, 55);
+    Image1 = place<QLabel>(Panel1, "Image1", 1, 1, 327, 55);
     Image1->setPixmap(renderPicture(Picture::Banner, Image1->size(), devicePixelRatioF()));
 
-    DriveComboBox1 = make<QComboBox>(client, "DriveComboBox1", 8, 72, 161, 22);
-    DirectoryListBox1 = make<DirectoryListBox>(client, "DirectoryListBox1", 8, 98, 161, 212);
-    FileListBox1 = make<FileListBox>(client, "FileListBox1", 176, 72, 161, 212);
-    FilterComboBox1 = make<QComboBox>(client, "FilterComboBox1", 176, 288, 161, 22);
+    DriveComboBox1 = place<QComboBox>(client, "DriveComboBox1", 8, 72, 161, 22);
+    DirectoryListBox1 = place<DirectoryListBox>(client, "DirectoryListBox1", 8, 98, 161, 212);
+    FileListBox1 = place<FileListBox>(client, "FileListBox1", 176, 72, 161, 212);
+    FilterComboBox1 = place<QComboBox>(client, "FilterComboBox1", 176, 288, 161, 22);
     for (const FilterEntry &filter : kFilters)
         FilterComboBox1->addItem(QString::fromUtf8(filter.text), QString::fromUtf8(filter.mask));
 
-    browserstartbutton = make<TMultiLineBtn>(client, "browserstartbutton", 8, 316, 329, 41);
+    browserstartbutton = place<TMultiLineBtn>(client, "browserstartbutton", 8, 316, 329, 41);
     browserstartbutton->setEnabled(false);
 
     // The label's text is wider in the desktop fonts than the bar's layout
     // allowed for: the bar gives up four pixels rather than clip the label.
-    creationprogressLabel = make<QLabel>(client, "creationprogressLabel", "Creation Progress", 8, 364, 100, 17);
-    creationProgressBar = make<QProgressBar>(client, "creationProgressBar", 108, 364, 229, 17);
+    creationprogressLabel = place<QLabel>(client, "creationprogressLabel", "Creation Progress", 8, 364, 100, 17);
+    creationProgressBar = place<QProgressBar>(client, "creationProgressBar", 108, 364, 229, 17);
     creationProgressBar->setRange(0, 100);
     creationProgressBar->setValue(0);
     creationProgressBar->setTextVisible(false);
 
-    programmGroupBox = make<QGroupBox>(client, "programmGroupBox", 8, 384, 329, 56);
+    programmGroupBox = place<QGroupBox>(client, "programmGroupBox", 8, 384, 329, 56);
     programmGroupBox->setTitle(QStringLiteral("Program"));
-    progoptionbutton = make<QPushButton>(programmGroupBox, "progoptionbutton", "Program Options...", 8, 22, 112, 25);
-    instructButton = make<QPushButton>(programmGroupBox, "instructButton", "Help", 126, 22, 61, 25);
-    aboutbutton = make<QPushButton>(programmGroupBox, "aboutbutton", "About...", 193, 22, 61, 25);
-    exitbutton = make<QPushButton>(programmGroupBox, "exitbutton", "Exit", 260, 22, 61, 25);
+    progoptionbutton = place<QPushButton>(programmGroupBox, "progoptionbutton", "Program Options...", 8, 22, 112, 25);
+    instructButton = place<QPushButton>(programmGroupBox, "instructButton", "Help", 126, 22, 61, 25);
+    aboutbutton = place<QPushButton>(programmGroupBox, "aboutbutton", "About...", 193, 22, 61, 25);
+    exitbutton = place<QPushButton>(programmGroupBox, "exitbutton", "Exit", 260, 22, 61, 25);
 
     // Right half: the group "HTML-Document".
-    documentGroupBox = make<QGroupBox>(client, "documentGroupBox", 344, 2, 281, 441);
+    documentGroupBox = place<QGroupBox>(client, "documentGroupBox", 344, 2, 281, 441);
     documentGroupBox->setTitle(QStringLiteral("HTML-Document"));
     QWidget *doc = documentGroupBox;
 
-    title1Label = make<QLabel>(doc, "title1Label", "Document Title", 8, 16, 150, 15);
-    titleedit = make<QLineEdit>(doc, "titleedit", 8, 31, 233, 21);
-    headingcheck = make<QCheckBox>(doc, "headingcheck", "Document Heading", 8, 55, 150, 17);
-    headingedit = make<QLineEdit>(doc, "headingedit", 8, 73, 233, 21);
-    titletoheadingbutton = make<QPushButton>(doc, "titletoheadingbutton", 248, 28, 25, 70);
+    title1Label = place<QLabel>(doc, "title1Label", "Document Title", 8, 16, 150, 15);
+    titleedit = place<QLineEdit>(doc, "titleedit", 8, 31, 233, 21);
+    headingcheck = place<QCheckBox>(doc, "headingcheck", "Document Heading", 8, 55, 150, 17);
+    headingedit = place<QLineEdit>(doc, "headingedit", 8, 73, 233, 21);
+    titletoheadingbutton = place<QPushButton>(doc, "titletoheadingbutton", 248, 28, 25, 70);
     titletoheadingbutton->setIcon(QIcon(renderPicture(Picture::Arrow, QSize(19, 62), devicePixelRatioF())));
     titletoheadingbutton->setIconSize(QSize(19, 62));
     titletoheadingbutton->setToolTip(QStringLiteral("Title to Heading"));
 
-    centercheck = make<QCheckBox>(doc, "centercheck", "horizontally centered", 8, 104, 140, 17);
-    currentdirtotitlebutton = make<TMultiLineBtn>(doc, "currentdirtotitlebutton", 152, 98, 121, 33);
+    centercheck = place<QCheckBox>(doc, "centercheck", "horizontally centered", 8, 104, 140, 17);
+    currentdirtotitlebutton = place<TMultiLineBtn>(doc, "currentdirtotitlebutton", 152, 98, 121, 33);
     currentdirtotitlebutton->setText(QStringLiteral("Current Directory as Title and Heading"));
 
-    colorGroupBox = make<QGroupBox>(doc, "colorGroupBox", 8, 134, 265, 80);
+    colorGroupBox = place<QGroupBox>(doc, "colorGroupBox", 8, 134, 265, 80);
     colorGroupBox->setTitle(QStringLiteral("Document Colors"));
-    bgcolorbutton = make<QPushButton>(colorGroupBox, "bgcolorbutton", "Background", 8, 18, 86, 25);
-    bgcolorpanel = make<ColorSwatch>(colorGroupBox, "bgcolorpanel", 98, 18, 25, 25);
-    linkcolorbutton = make<QPushButton>(colorGroupBox, "linkcolorbutton", "Links", 138, 18, 86, 25);
-    linkcolorpanel = make<ColorSwatch>(colorGroupBox, "linkcolorpanel", 228, 18, 25, 25);
-    vlinkcolorbutton = make<QPushButton>(colorGroupBox, "vlinkcolorbutton", "Visited Links", 8, 48, 86, 25);
-    vlinkcolorpanel = make<ColorSwatch>(colorGroupBox, "vlinkcolorpanel", 98, 48, 25, 25);
-    textcolorbutton = make<QPushButton>(colorGroupBox, "textcolorbutton", "Text", 138, 48, 86, 25);
-    textcolorpanel = make<ColorSwatch>(colorGroupBox, "textcolorpanel", 228, 48, 25, 25);
+    bgcolorbutton = place<QPushButton>(colorGroupBox, "bgcolorbutton", "Background", 8, 18, 86, 25);
+    bgcolorpanel = place<ColorSwatch>(colorGroupBox, "bgcolorpanel", 98, 18, 25, 25);
+    linkcolorbutton = place<QPushButton>(colorGroupBox, "linkcolorbutton", "Links", 138, 18, 86, 25);
+    linkcolorpanel = place<ColorSwatch>(colorGroupBox, "linkcolorpanel", 228, 18, 25, 25);
+    vlinkcolorbutton = place<QPushButton>(colorGroupBox, "vlinkcolorbutton", "Visited Links", 8, 48, 86, 25);
+    vlinkcolorpanel = place<ColorSwatch>(colorGroupBox, "vlinkcolorpanel", 98, 48, 25, 25);
+    textcolorbutton = place<QPushButton>(colorGroupBox, "textcolorbutton", "Text", 138, 48, 86, 25);
+    textcolorpanel = place<ColorSwatch>(colorGroupBox, "textcolorpanel", 228, 48, 25, 25);
 
     // Two columns: entry mode and file name on the left, details and path on the right.
     Panel3 = plainPanel(doc, "Panel3", 8, 218, 144, 102);
-    externradio = make<QRadioButton>(Panel3, "externradio", "Embed Link to File", 0, 0, 144, 17);
-    plaintextradio = make<QRadioButton>(Panel3, "plaintextradio", "Embed Plain Text", 0, 17, 144, 17);
-    showsubdircheck = make<QCheckBox>(Panel3, "showsubdircheck", "Show Subdirectories", 12, 34, 132, 17);
-    internradio = make<QRadioButton>(Panel3, "internradio", "Embed Picture itself", 0, 51, 144, 17);
-    shrinkCheck = make<QCheckBox>(Panel3, "shrinkCheck", "Shrink to fit", 12, 68, 132, 17);
-    pictureaslinkcheck = make<QCheckBox>(Panel3, "pictureaslinkcheck", "Picture as Link", 12, 85, 132, 17);
+    externradio = place<QRadioButton>(Panel3, "externradio", "Embed Link to File", 0, 0, 144, 17);
+    plaintextradio = place<QRadioButton>(Panel3, "plaintextradio", "Embed Plain Text", 0, 17, 144, 17);
+    showsubdircheck = place<QCheckBox>(Panel3, "showsubdircheck", "Show Subdirectories", 12, 34, 132, 17);
+    internradio = place<QRadioButton>(Panel3, "internradio", "Embed Picture itself", 0, 51, 144, 17);
+    shrinkCheck = place<QCheckBox>(Panel3, "shrinkCheck", "Shrink to fit", 12, 68, 132, 17);
+    pictureaslinkcheck = place<QCheckBox>(Panel3, "pictureaslinkcheck", "Picture as Link", 12, 85, 132, 17);
 
-    filenameLabel = make<QLabel>(doc, "filenameLabel", "Filename and Extension", 8, 326, 144, 15);
-    documentnameedit = make<QLineEdit>(doc, "documentnameedit", 8, 341, 121, 21);
+    filenameLabel = place<QLabel>(doc, "filenameLabel", "Filename and Extension", 8, 326, 144, 15);
+    documentnameedit = place<QLineEdit>(doc, "documentnameedit", 8, 341, 121, 21);
     extensionpanel = plainPanel(doc, "extensionpanel", 8, 364, 144, 17);
-    htmlradio = make<QRadioButton>(extensionpanel, "htmlradio", ".HTML", 0, 0, 64, 17);
-    htmradio = make<QRadioButton>(extensionpanel, "htmradio", ".HTM", 68, 0, 60, 17);
+    htmlradio = place<QRadioButton>(extensionpanel, "htmlradio", ".HTML", 0, 0, 64, 17);
+    htmradio = place<QRadioButton>(extensionpanel, "htmradio", ".HTM", 68, 0, 60, 17);
 
-    dscontainlabelLabel = make<QLabel>(doc, "dscontainlabelLabel", "Designation/Link contains", 156, 218, 117, 28);
+    dscontainlabelLabel = place<QLabel>(doc, "dscontainlabelLabel", "Designation/Link contains", 156, 218, 117, 28);
     dscontainlabelLabel->setWordWrap(true);
     dscontainlabelLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    filesizecheck = make<QCheckBox>(doc, "filesizecheck", "Size of File", 156, 246, 117, 17);
-    filedatecheck = make<QCheckBox>(doc, "filedatecheck", "Date of File", 156, 263, 117, 17);
-    picturesizeCheck = make<QCheckBox>(doc, "picturesizeCheck", "Size of Picture", 156, 280, 117, 17);
+    filesizecheck = place<QCheckBox>(doc, "filesizecheck", "Size of File", 156, 246, 117, 17);
+    filedatecheck = place<QCheckBox>(doc, "filedatecheck", "Date of File", 156, 263, 117, 17);
+    picturesizeCheck = place<QCheckBox>(doc, "picturesizeCheck", "Size of Picture", 156, 280, 117, 17);
 
     pathPanel = plainPanel(doc, "pathPanel", 156, 302, 117, 66);
-    pathLabel = make<QLabel>(pathPanel, "pathLabel", "Path", 0, 0, 60, 15);
-    relativradio = make<QRadioButton>(pathPanel, "relativradio", "relative", 0, 15, 117, 17);
-    absolutradio = make<QRadioButton>(pathPanel, "absolutradio", "absolute", 0, 32, 117, 17);
-    showpathCheck = make<QCheckBox>(pathPanel, "showpathCheck", "Show Path", 12, 49, 105, 17);
+    pathLabel = place<QLabel>(pathPanel, "pathLabel", "Path", 0, 0, 60, 15);
+    relativradio = place<QRadioButton>(pathPanel, "relativradio", "relative", 0, 15, 117, 17);
+    absolutradio = place<QRadioButton>(pathPanel, "absolutradio", "absolute", 0, 32, 117, 17);
+    showpathCheck = place<QCheckBox>(pathPanel, "showpathCheck", "Show Path", 12, 49, 105, 17);
 
-    selectallButton = make<QPushButton>(doc, "selectallButton", "Select All", 8, 385, 80, 25);
-    invertselbutton = make<QPushButton>(doc, "invertselbutton", "Invert Selection", 92, 385, 96, 25);
-    selectnonebutton = make<QPushButton>(doc, "selectnonebutton", "Select None", 192, 385, 81, 25);
-    tableoptionbutton = make<QPushButton>(doc, "tableoptionbutton", "Table Options...", 8, 413, 108, 25);
-    makefilebutton = make<QPushButton>(doc, "makefilebutton", "Create HTML-Document", 120, 413, 153, 25);
+    selectallButton = place<QPushButton>(doc, "selectallButton", "Select All", 8, 385, 80, 25);
+    invertselbutton = place<QPushButton>(doc, "invertselbutton", "Invert Selection", 92, 385, 96, 25);
+    selectnonebutton = place<QPushButton>(doc, "selectnonebutton", "Select None", 192, 385, 81, 25);
+    tableoptionbutton = place<QPushButton>(doc, "tableoptionbutton", "Table Options...", 8, 413, 108, 25);
+    makefilebutton = place<QPushButton>(doc, "makefilebutton", "Create HTML-Document", 120, 413, 153, 25);
     QFont bold = makefilebutton->font();
     bold.setBold(true);
     makefilebutton->setFont(bold);
@@ -232,11 +216,11 @@ void TForm1::createControls()
     makefilebutton->setPalette(black);
 
     // The status bar: panel 0 the left 340 pixels, panel 1 the rest, text centred, no size grip.
-    StatusBar = make<QFrame>(client, "StatusBar", 0, 444, 632, 19);
+    StatusBar = place<QFrame>(client, "StatusBar", 0, 444, 632, 19);
     const int panelLeft[2] = {0, 342};
     const int panelWidth[2] = {340, 290};
     for (int i = 0; i < 2; ++i) {
-        auto *panel = make<QLabel>(StatusBar, i == 0 ? "StatusPanel0" : "StatusPanel1", panelLeft[i], 1,
+        auto *panel = place<QLabel>(StatusBar, i == 0 ? "StatusPanel0" : "StatusPanel1", panelLeft[i], 1,
                                    panelWidth[i], 18);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setAlignment(Qt::AlignCenter);

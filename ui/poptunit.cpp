@@ -5,6 +5,7 @@
 #include "ColorSwatch.h"
 #include "CompletionSound.h"
 #include "FormFont.h"
+#include "PlaceControl.h"
 #include "GenerationOptions.h"
 #include "Pictures.h"
 #include "ProgramChooser.h"
@@ -27,24 +28,6 @@ constexpr qint32 kBuiltInVLinkColor = 8388672;
 constexpr qint32 kBuiltInTextColor = 0;
 const QString kBuiltInFileName = QStringLiteral("quorvant");
 
-template <typename W>
-W *place(QWidget *parent, const char *name, int x, int y, int w, int h)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
-
-template <typename W>
-W *place(QWidget *parent, const char *name, const char *caption, int x, int y, int w, int h)
-{
-    auto *widget = place<W>(parent, name, x, y, w, h);
-    widget->setText(QString::fromUtf8(caption));
-    fitCaptionFont(widget, formFont());
-    return widget;
-}
-
 }  // namespace
 
 Toptionform::Toptionform(GenerationOptions &options, ColorChooser &colors, ProgramChooser &programs, QWidget *parent)
@@ -57,38 +40,38 @@ Toptionform::Toptionform(GenerationOptions &options, ColorChooser &colors, Progr
     setFont(formFont());
     setFixedSize(561, 209);
 
-    okbutton = place<QPushButton>(this, "okbutton", "Save", 8, 176, 75, 25);
+    okbutton = placeFitted<QPushButton>(this, "okbutton", "Save", 8, 176, 75, 25);
     okbutton->setDefault(true);
-    okcenterbutton = place<QPushButton>(this, "okcenterbutton", "Save and Center  Program  Window", 88, 176, 193, 25);
-    cancelbutton = place<QPushButton>(this, "cancelbutton", "Cancel", 480, 176, 75, 25);
+    okcenterbutton = placeFitted<QPushButton>(this, "okcenterbutton", "Save and Center  Program  Window", 88, 176, 193, 25);
+    cancelbutton = placeFitted<QPushButton>(this, "cancelbutton", "Cancel", 480, 176, 75, 25);
 
     Panel1 = place<QFrame>(this, "Panel1", 8, 8, 545, 161);
     Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);  // lowered outside, raised inside
 
-    deftitleLabel = place<QLabel>(Panel1, "deftitleLabel", "Default Title", 8, 12, 57, 13);
-    defheadingLabel = place<QLabel>(Panel1, "defheadingLabel", "Default Heading", 8, 36, 77, 13);
-    deffilenameLabel = place<QLabel>(Panel1, "deffilenameLabel", "Default Filename", 8, 60, 79, 13);
-    defbrowserLabel = place<QLabel>(Panel1, "defbrowserLabel", "Internet Browser", 8, 92, 77, 13);
+    deftitleLabel = placeFitted<QLabel>(Panel1, "deftitleLabel", "Default Title", 8, 12, 57, 13);
+    defheadingLabel = placeFitted<QLabel>(Panel1, "defheadingLabel", "Default Heading", 8, 36, 77, 13);
+    deffilenameLabel = placeFitted<QLabel>(Panel1, "deffilenameLabel", "Default Filename", 8, 60, 79, 13);
+    defbrowserLabel = placeFitted<QLabel>(Panel1, "defbrowserLabel", "Internet Browser", 8, 92, 77, 13);
     deftitleEdit = place<QLineEdit>(Panel1, "deftitleEdit", 96, 8, 297, 21);
     defheadingEdit = place<QLineEdit>(Panel1, "defheadingEdit", 96, 32, 297, 21);
     deffilenameEdit = place<QLineEdit>(Panel1, "deffilenameEdit", 96, 56, 185, 21);
-    resetbutton = place<QPushButton>(Panel1, "resetbutton", "Reset to Default", 288, 56, 105, 25);
+    resetbutton = placeFitted<QPushButton>(Panel1, "resetbutton", "Reset to Default", 288, 56, 105, 25);
     defbrowserEdit = place<QLineEdit>(Panel1, "defbrowserEdit", 96, 88, 297, 21);
-    browsersearchButton = place<QPushButton>(Panel1, "browsersearchButton", "Search...", 328, 112, 67, 25);
-    playsoundCheck = place<QCheckBox>(Panel1, "playsoundCheck", "Play Sound after  Creation of Document", 8, 136, 209,
+    browsersearchButton = placeFitted<QPushButton>(Panel1, "browsersearchButton", "Search...", 328, 112, 67, 25);
+    playsoundCheck = placeFitted<QCheckBox>(Panel1, "playsoundCheck", "Play Sound after  Creation of Document", 8, 136, 209,
                                       17);
     playsoundCheck->setLayoutDirection(Qt::RightToLeft);  // the caption stands left of the box
     playsoundCheck->setChecked(true);
-    standardbrowsercheck = place<QCheckBox>(Panel1, "standardbrowsercheck", "Use Standard Browser", 96, 112, 137, 17);
+    standardbrowsercheck = placeFitted<QCheckBox>(Panel1, "standardbrowsercheck", "Use Standard Browser", 96, 112, 137, 17);
 
     defaultcolorGroupBox = place<QGroupBox>(Panel1, "defaultcolorGroupBox", 400, 8, 137, 145);
     defaultcolorGroupBox->setTitle(QStringLiteral("Default Document Colors"));
     fitCaptionFont(defaultcolorGroupBox, formFont());
     QWidget *group = defaultcolorGroupBox;
-    defaultbgcolorbutton = place<QPushButton>(group, "defaultbgcolorbutton", "Background", 8, 16, 81, 25);
-    defaultlinkcolorbutton = place<QPushButton>(group, "defaultlinkcolorbutton", "Links", 8, 48, 81, 25);
-    defaultvlinkcolorbutton = place<QPushButton>(group, "defaultvlinkcolorbutton", "Visited Links", 8, 80, 81, 25);
-    defaulttextcolorbutton = place<QPushButton>(group, "defaulttextcolorbutton", "Text", 8, 112, 81, 25);
+    defaultbgcolorbutton = placeFitted<QPushButton>(group, "defaultbgcolorbutton", "Background", 8, 16, 81, 25);
+    defaultlinkcolorbutton = placeFitted<QPushButton>(group, "defaultlinkcolorbutton", "Links", 8, 48, 81, 25);
+    defaultvlinkcolorbutton = placeFitted<QPushButton>(group, "defaultvlinkcolorbutton", "Visited Links", 8, 80, 81, 25);
+    defaulttextcolorbutton = placeFitted<QPushButton>(group, "defaulttextcolorbutton", "Text", 8, 112, 81, 25);
     defaultbgcolorpanel = place<ColorSwatch>(group, "defaultbgcolorpanel", 104, 16, 25, 25);
     defaultlinkcolorpanel = place<ColorSwatch>(group, "defaultlinkcolorpanel", 104, 48, 25, 25);
     defaultvlinkcolorpanel = place<ColorSwatch>(group, "defaultvlinkcolorpanel", 104, 80, 25, 25);

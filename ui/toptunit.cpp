@@ -2,6 +2,7 @@
 
 #include "CaptionFit.h"
 #include "FormFont.h"
+#include "PlaceControl.h"
 #include "GenerationOptions.h"
 
 #include <QFrame>
@@ -12,17 +13,6 @@
 Ttableoptionform *tableoptionform = nullptr;
 
 namespace {
-
-template <typename W>
-W *place(QWidget *parent, const char *name, const char *caption, int x, int y, int w, int h)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(x, y, w, h);
-    widget->setText(QString::fromUtf8(caption));
-    fitCaptionFont(widget, formFont());
-    return widget;
-}
 
 QGroupBox *group(QWidget *parent, const char *name, const char *title, int x, int y, int w, int h)
 {
@@ -46,7 +36,7 @@ QFrame *preview(QWidget *parent, const char *name, int y, int height)
 
 QPushButton *button(QWidget *parent, const char *name, const char *caption, int x, int y, int w, int h)
 {
-    auto *b = place<QPushButton>(parent, name, caption, x, y, w, h);
+    auto *b = placeFitted<QPushButton>(parent, name, caption, x, y, w, h);
     // No default button: Enter does not close the dialog.
     b->setAutoDefault(false);
     return b;
@@ -66,20 +56,20 @@ Ttableoptionform::Ttableoptionform(GenerationOptions &options, QWidget *parent)
     cancelbutton = button(this, "cancelbutton", "Cancel", 360, 104, 65, 25);
 
     columnGroupBox = group(this, "columnGroupBox", "Columns", 8, 8, 65, 121);
-    nocolumn = place<QRadioButton>(columnGroupBox, "nocolumn", "None", 8, 16, 49, 17);
-    onecolumn = place<QRadioButton>(columnGroupBox, "onecolumn", "1", 8, 32, 41, 17);
-    twocolumns = place<QRadioButton>(columnGroupBox, "twocolumns", "2", 8, 48, 41, 17);
-    threecolumns = place<QRadioButton>(columnGroupBox, "threecolumns", "3", 8, 64, 41, 17);
-    fourcolumns = place<QRadioButton>(columnGroupBox, "fourcolumns", "4", 8, 80, 33, 17);
-    fivecolumns = place<QRadioButton>(columnGroupBox, "fivecolumns", "5", 8, 96, 33, 17);
+    nocolumn = placeFitted<QRadioButton>(columnGroupBox, "nocolumn", "None", 8, 16, 49, 17);
+    onecolumn = placeFitted<QRadioButton>(columnGroupBox, "onecolumn", "1", 8, 32, 41, 17);
+    twocolumns = placeFitted<QRadioButton>(columnGroupBox, "twocolumns", "2", 8, 48, 41, 17);
+    threecolumns = placeFitted<QRadioButton>(columnGroupBox, "threecolumns", "3", 8, 64, 41, 17);
+    fourcolumns = placeFitted<QRadioButton>(columnGroupBox, "fourcolumns", "4", 8, 80, 33, 17);
+    fivecolumns = placeFitted<QRadioButton>(columnGroupBox, "fivecolumns", "5", 8, 96, 33, 17);
 
     borderGroupBox = group(this, "borderGroupBox", "Borderwidth", 80, 8, 105, 121);
-    width0 = place<QRadioButton>(borderGroupBox, "width0", "0", 8, 16, 33, 17);
-    width1 = place<QRadioButton>(borderGroupBox, "width1", "1", 8, 32, 33, 17);
-    width2 = place<QRadioButton>(borderGroupBox, "width2", "2", 8, 48, 33, 17);
-    width3 = place<QRadioButton>(borderGroupBox, "width3", "3", 8, 64, 33, 17);
-    width4 = place<QRadioButton>(borderGroupBox, "width4", "4", 8, 80, 33, 17);
-    width5 = place<QRadioButton>(borderGroupBox, "width5", "5", 8, 96, 33, 17);
+    width0 = placeFitted<QRadioButton>(borderGroupBox, "width0", "0", 8, 16, 33, 17);
+    width1 = placeFitted<QRadioButton>(borderGroupBox, "width1", "1", 8, 32, 33, 17);
+    width2 = placeFitted<QRadioButton>(borderGroupBox, "width2", "2", 8, 48, 33, 17);
+    width3 = placeFitted<QRadioButton>(borderGroupBox, "width3", "3", 8, 64, 33, 17);
+    width4 = placeFitted<QRadioButton>(borderGroupBox, "width4", "4", 8, 80, 33, 17);
+    width5 = placeFitted<QRadioButton>(borderGroupBox, "width5", "5", 8, 96, 33, 17);
     Panel1 = preview(borderGroupBox, "Panel1", 42, 2);
     Panel2 = preview(borderGroupBox, "Panel2", 56, 3);
     Panel3 = preview(borderGroupBox, "Panel3", 72, 4);
@@ -87,14 +77,14 @@ Ttableoptionform::Ttableoptionform(GenerationOptions &options, QWidget *parent)
     Panel5 = preview(borderGroupBox, "Panel5", 104, 6);
 
     alignGroupBox = group(this, "alignGroupBox", "Horizontal Alignment inside Cells", 192, 8, 233, 41);
-    alignleft = place<QRadioButton>(alignGroupBox, "alignleft", "Left", 8, 16, 57, 17);
-    aligncenter = place<QRadioButton>(alignGroupBox, "aligncenter", "Center", 80, 16, 65, 17);
-    alignright = place<QRadioButton>(alignGroupBox, "alignright", "Right", 160, 16, 57, 17);
+    alignleft = placeFitted<QRadioButton>(alignGroupBox, "alignleft", "Left", 8, 16, 57, 17);
+    aligncenter = placeFitted<QRadioButton>(alignGroupBox, "aligncenter", "Center", 80, 16, 65, 17);
+    alignright = placeFitted<QRadioButton>(alignGroupBox, "alignright", "Right", 160, 16, 57, 17);
 
     valignGroupBox = group(this, "valignGroupBox", "Vertical Alignment inside Cells", 192, 56, 233, 41);
-    valigntop = place<QRadioButton>(valignGroupBox, "valigntop", "Top", 8, 16, 57, 17);
-    valignmiddle = place<QRadioButton>(valignGroupBox, "valignmiddle", "Middle", 80, 16, 65, 17);
-    valignbottom = place<QRadioButton>(valignGroupBox, "valignbottom", "Bottom", 160, 16, 57, 17);
+    valigntop = placeFitted<QRadioButton>(valignGroupBox, "valigntop", "Top", 8, 16, 57, 17);
+    valignmiddle = placeFitted<QRadioButton>(valignGroupBox, "valignmiddle", "Middle", 80, 16, 65, 17);
+    valignbottom = placeFitted<QRadioButton>(valignGroupBox, "valignbottom", "Bottom", 160, 16, 57, 17);
 
     saveButton = button(this, "saveButton", "Save as Default", 264, 104, 89, 25);
 
