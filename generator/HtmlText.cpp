@@ -23,19 +23,27 @@ QByteArray linkText(const QString &target)
 {
     static const char hex[] = "0123456789ABCDEF";
     const QByteArray raw = target.toUtf8();
+    // Browsers strip blanks at either end of an HREF or SRC before they
+    // resolve it, which would point " a.gif" at "a.gif": those are encoded.
+    qsizetype first = 0;
+    qsizetype last = raw.size() - 1;
+    while (first <= last && raw.at(first) == ' ')
+        ++first;
+    while (last >= first && raw.at(last) == ' ')
+        --last;
     QByteArray out;
     out.reserve(raw.size() + 16);
-    for (char ch : raw) {
-        const auto c = static_cast<unsigned char>(ch);
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const auto c = static_cast<unsigned char>(raw.at(i));
         // A backslash counts as a path separator in browsers' file URLs.
         const bool encode = c < 0x20 || c >= 0x7F || c == '%' || c == '#' || c == '?' || c == '"'
-                            || c == '&' || c == '<' || c == '>' || c == '\\';
+                            || c == '&' || c == '<' || c == '>' || c == '\\' || (c == ' ' && (i < first || i > last));
         if (encode) {
             out += '%';
             out += hex[c >> 4];
             out += hex[c & 0x0F];
         } else {
-            out += ch;
+            out += char(c);
         }
     }
     return out;

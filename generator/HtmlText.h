@@ -10,8 +10,9 @@
 QByteArray htmlText(const QString &text);
 
 // A link target for HREF and SRC: "%", "#", "?", "\"", "&", "<", ">", "\",
-// control characters and every non-ASCII character (its UTF-8 bytes) are
-// percent-encoded; blanks and everything else stay as they are.
+// control characters, every non-ASCII character (its UTF-8 bytes) and blanks
+// at either end are percent-encoded; other blanks and everything else stay
+// as they are.
 QByteArray linkText(const QString &target);
 
 // A bare file name as a relative link. A colon before any slash would make

@@ -1,11 +1,13 @@
 # Sourced by ./run and ./test: installs the Debian packages the build needs,
 # only when one is missing, then configures and builds into build/.
+# clang and its runtimes (libFuzzer) build the fuzz targets of ./test.
 set -euo pipefail
 
 QUORVANT_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
   fonts-dejavu-core
+  clang libclang-rt-14-dev
 )
 
 quorvant_missing_packages() {

@@ -1,0 +1,7 @@
+// libFuzzer's entry point for the target named by QUORVANT_FUZZ_TARGET.
+#include "FuzzTargets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return QUORVANT_FUZZ_TARGET(data, size);
+}
