@@ -15,16 +15,36 @@ MessageResult CliMessages::show(MessageType type, const QString &text, MessageBu
     return MessageResult::Ok;
 }
 
+namespace {
+
+// A name may hold control characters; on a terminal they would act instead
+// of showing, so they are written as \xNN.
+QString withVisibleControls(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            out += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
 QString messageLine(MessageType type, const QString &text)
 {
     QString line = QStringLiteral("quorvant-cli: ");
     if (type == MessageType::Warning)
         line += QStringLiteral("warning: ");
-    QString body = text;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral(": "));
-    body.replace(QLatin1Char('\r'), QStringLiteral(": "));
-    body.replace(QLatin1Char('\n'), QStringLiteral(": "));
-    return line + body + QLatin1Char('\n');
+    // The first carriage return parts the message from the name it is about.
+    const qsizetype cut = text.indexOf(QLatin1Char('\r'));
+    if (cut < 0)
+        return line + withVisibleControls(text) + QLatin1Char('\n');
+    return line + withVisibleControls(QStringView(text).left(cut)) + QStringLiteral(": ")
+        + withVisibleControls(QStringView(text).mid(cut + 1)) + QLatin1Char('\n');
 }
 
 void writeText(FILE *stream, const QString &text)

@@ -12,6 +12,7 @@
 #include <ScreenInfo.h>
 #include <SettingsStore.h>
 #include <TableCheck.h>
+#include <UnlistableNames.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -109,6 +110,10 @@ int runCommandLine(const QStringList &arguments)
     }
 
     QStringList items = listMatchingFiles(directory, args.filter);
+    // Names the file-name encoding cannot hold are left out of the list; say so.
+    for (const QString &name : unlistableFileNames(directory, args.filter))
+        writeText(stderr, messageLine(MessageType::Warning,
+                                      QStringLiteral("File name not readable, left out\r") + name));
     options.FileCount = int(items.size());
     FileSelection selection = selectFiles(items, args.files);
     if (!selection.missing.isEmpty()) {

@@ -6,7 +6,7 @@ set -euo pipefail
 QUORVANT_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
-  fonts-dejavu-core
+  fonts-dejavu-core xdg-utils
   clang libclang-rt-14-dev
 )
 

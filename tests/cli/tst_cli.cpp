@@ -2,6 +2,7 @@
 // with a settings file of the test's own so nothing beside the binary is read.
 
 #include "CliArguments.h"
+#include "CliMessages.h"
 
 #include "../generator/GeneratorFixture.h"
 
@@ -220,6 +221,31 @@ private slots:
         QVERIFY(!page.contains("b.txt"));
         QVERIFY(page.contains("\r\n3 Files\r\n"));  // the repeated name counts once
     }
+
+    // A hostile name must not drive the terminal, and must stay on its line.
+    void messagesShowControlCharacters()
+    {
+        QCOMPARE(messageLine(MessageType::Warning, QStringLiteral("File access error\ra\x1b[2Jb\nc\rd.txt")),
+                 QStringLiteral("quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd.txt\n"));
+        QCOMPARE(messageLine(MessageType::Error, QStringLiteral("Disk full")),
+                 QStringLiteral("quorvant-cli: Disk full\n"));
+    }
+
+#ifdef Q_OS_UNIX
+    // A name the file-name encoding cannot hold is left out of the list, not silently.
+    void warnsOfUnreadableNames()
+    {
+        Workspace ws;
+        QVERIFY(ws.make());
+        QFile raw;
+        const QByteArray bad = QFile::encodeName(ws.list) + "/bad\xff.txt";
+        QVERIFY(raw.open(::fopen(bad.constData(), "w"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        raw.close();
+        const CliResult r = runCli(ws, {QStringLiteral("--mode"), QStringLiteral("link"), ws.list});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("File name not readable, left out: bad\\xFF.txt")), qPrintable(r.err));
+    }
+#endif
 
     // One document made both ways: the command line, and the window's state
     // set by hand. Each also passes options its mode must ignore.
