@@ -19,6 +19,7 @@
 #include "SettingsStore.h"
 #include "SoundPlayer.h"
 #include "TableCheck.h"
+#include "UnlistableNames.h"
 #include "aboutuni.h"
 #include "poptunit.h"
 #include "toptunit.h"
@@ -725,6 +726,7 @@ void TForm1::DirectoryListBox1Change()
     lastDirectoryOfDrive.insert(driveOf(QDir::fromNativeSeparators(dir), driveRoots), QDir::fromNativeSeparators(dir));
     refreshDriveCombo();
     FileListBox1->setDirectory(dir);
+    reportUnlistableNames();
     setStatusPanel(0, kNoItemsSelected);
     options.FileCount = FileListBox1->count();
     documentnameedit->setText(options.DefaultFileName);
@@ -736,11 +738,28 @@ void TForm1::DirectoryListBox1Change()
 void TForm1::FilterComboBox1Change()
 {
     FileListBox1->setMask(FilterComboBox1->currentData().toString());
+    reportUnlistableNames();
     if (FileListBox1->selectedCount() == 0)
         setStatusPanel(0, kNoItemsSelected);
     setStatusPanel(1, QString());
     options.FileCount = FileListBox1->count();
     creationProgressBar->setValue(0);
+}
+
+void TForm1::reportUnlistableNames()
+{
+    // The list cannot hold a name that is not valid in the file-name
+    // encoding; rather than drop such files without a word, name them.
+    const QStringList names = unlistableFileNames(FileListBox1->directory(), FileListBox1->mask());
+    if (names.isEmpty())
+        return;
+    constexpr int kShown = 10;
+    QString text = QStringLiteral("These files cannot be listed, their names are not readable:");
+    for (const QString &name : names.mid(0, kShown))
+        text += QLatin1Char('\r') + name;
+    if (names.size() > kShown)
+        text += QStringLiteral("\rand %1 more").arg(names.size() - kShown);
+    messages.show(MessageType::Warning, text, MessageButtons::Ok);
 }
 
 void TForm1::showSelectionStatus(bool zeroAsCount)

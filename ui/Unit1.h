@@ -229,6 +229,7 @@ private:
     void connectHandlers();
     void setStatusPanel(int panel, const QString &text);
     void showSelectionStatus(bool zeroAsCount);
+    void reportUnlistableNames();
     void refreshDriveCombo();
     void chooseColor(qint32 &current, ColorSwatch *swatch);
     void restoreColor(qint32 &current, qint32 defaultColor, ColorSwatch *swatch);

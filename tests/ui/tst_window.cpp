@@ -389,6 +389,11 @@ private slots:
         QDir work(fx.workDir.path());
         work.mkdir(QStringLiteral("sub"));
         makeFiles(work.filePath(QStringLiteral("sub")), {"x.gif", "y.gif", "z.gif", ".secret"});
+#ifdef Q_OS_UNIX
+        // A name the list cannot hold is named in one warning, not dropped silently.
+        if (FILE *raw = ::fopen(QFile::encodeName(work.filePath(QStringLiteral("sub"))) + "/bad\xff.gif", "w"))
+            ::fclose(raw);
+#endif
         TForm1 &form = fx.start();
         // A directory that cannot be read is refused and changes nothing.
         QVERIFY(!form.DirectoryListBox1->setDirectory(fx.workDir.filePath(QStringLiteral("missing"))));
@@ -410,6 +415,9 @@ private slots:
         QCOMPARE(form.fileListDirectory(), sub);
         QCOMPARE(QDir::toNativeSeparators(QDir::currentPath()), sub);
         expectFreshList(form, fx.options, 3);
+#ifdef Q_OS_UNIX
+        QCOMPARE(fx.messages.shown.filter(QStringLiteral("bad\\xFF.gif")).size(), 1);
+#endif
         QCOMPARE(form.titleedit->text(), fx.options.DefaultTitle);
         QCOMPARE(form.documentnameedit->text(), fx.options.DefaultFileName);
         // The heading field gets the default even while the heading is off.
