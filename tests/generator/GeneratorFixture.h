@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
+#include <utility>
 
 struct FakeView final : DocumentView {
     QString title, heading, name = QStringLiteral("quorvant"), dir;
@@ -22,6 +24,8 @@ struct FakeView final : DocumentView {
          shrink = false, pictureLink = false, subdirs = false, absolute = false;
     QStringList items;
     QSet<int> chosen;
+    // Runs once, when the run first asks about the selection: listing is over, writing begins.
+    mutable std::function<void()> beforeWriting;
 
     QString titleText() const override { return title; }
     bool headingChecked() const override { return withHeading; }
@@ -37,7 +41,12 @@ struct FakeView final : DocumentView {
     QString documentName() const override { return name; }
     int fileItemCount() const override { return int(items.size()); }
     QString fileItem(int index) const override { return items.at(index); }
-    bool fileSelected(int index) const override { return chosen.contains(index); }
+    bool fileSelected(int index) const override
+    {
+        if (beforeWriting)
+            std::exchange(beforeWriting, nullptr)();
+        return chosen.contains(index);
+    }
     int selectedCount() const override { return int(chosen.size()); }
     QString fileListDirectory() const override { return dir; }
     QString directoryListDirectory() const override { return dir; }

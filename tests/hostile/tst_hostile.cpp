@@ -20,52 +20,17 @@
 #include <QJsonObject>
 #include <QtTest>
 
-#include <functional>
-#include <utility>
+#include <optional>
+
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace {
 
 const int kBulkFiles = 10000;
 const char *const kModes[] = {"picture", "text", "link"};
-
-// The window as the run sees it, with a hook that runs once, when the run
-// first asks about the selection: the listing is over, writing begins.
-struct HookedView final : DocumentView {
-    QString name, dir;
-    bool absolute = false;
-    QStringList items;
-    mutable std::function<void()> beforeWriting;
-
-    QString titleText() const override { return {}; }
-    bool headingChecked() const override { return true; }
-    QString headingText() const override { return QStringLiteral("Hostile names"); }
-    bool centerChecked() const override { return true; }
-    bool fileSizeChecked() const override { return true; }
-    bool fileDateChecked() const override { return true; }
-    bool pictureSizeChecked() const override { return true; }
-    bool shrinkOn() const override { return true; }
-    bool pictureAsLinkOn() const override { return true; }
-    bool showSubdirChecked() const override { return true; }
-    bool absoluteChosen() const override { return absolute; }
-    QString documentName() const override { return name; }
-    int fileItemCount() const override { return int(items.size()); }
-    QString fileItem(int index) const override { return items.at(index); }
-    bool fileSelected(int) const override
-    {
-        if (beforeWriting)
-            std::exchange(beforeWriting, nullptr)();
-        return true;
-    }
-    int selectedCount() const override { return int(items.size()); }
-    QString fileListDirectory() const override { return dir; }
-    QString directoryListDirectory() const override { return dir; }
-};
 
 QList<QByteArray> attributeValues(const QByteArray &page, const QByteArray &attr)
 {
@@ -117,26 +82,18 @@ struct StepFailingOutput final : OutputFile {
     int error() const override { return failAt ? ENOSPC : real->error(); }
 };
 
-// Each write of the settings fails in turn.
-class FailingIni final : public IniFile {
-public:
+// Fails the settings' write number failAt.
+struct FailingIni final : IniFile {
     FailingIni(const QString &path, int failAt) : IniFile(path), failAt(failAt) {}
-    int writes = 0;
-
-protected:
-    bool replaceContent(const QByteArray &content) override
-    {
-        return ++writes != failAt && IniFile::replaceContent(content);
-    }
-
-private:
-    int failAt;
+    int failAt, writes = 0;
+    bool replaceContent(const QByteArray &content) override { return ++writes != failAt && IniFile::replaceContent(content); }
 };
 
-#ifdef Q_OS_UNIX
 // Lowers the largest file this process may write, so real writes fail with
-// EFBIG; restores the limit when it goes out of scope.
+// EFBIG; restores the limit when it goes out of scope. The whole test needs
+// POSIX, so elsewhere it only has to compile.
 struct FileSizeLimit {
+#ifdef Q_OS_UNIX
     rlimit old{};
     explicit FileSizeLimit(rlim_t bytes)
     {
@@ -146,8 +103,10 @@ struct FileSizeLimit {
         setrlimit(RLIMIT_FSIZE, &lower);
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-};
+#else
+    explicit FileSizeLimit(long) {}
 #endif
+};
 
 } // namespace
 
@@ -203,11 +162,6 @@ private slots:
             QVERIFY2(tree.files.contains(raw) && !seen.contains(raw), raw.toHex().constData());
             seen.insert(raw);
         }
-        QStringList expectedUnlistable;
-        for (const QByteArray &raw : std::as_const(tree.undecodable))
-            expectedUnlistable << readableFileName(raw);
-        expectedUnlistable.sort();
-        QCOMPARE(unlistable, expectedUnlistable);
         QCOMPARE(unlistable, QStringList({"bad\\xFF\\xFE.gif", "latin\\xE9.txt", "overlong\\xC0\\xAF.jpg",
                                           "surrogate\\xED\\xA0\\x80.txt"}));
         QCOMPARE(unlistableFileNames(tree.dir, QStringLiteral("*.GIF;*.jpeg")), QStringList({"bad\\xFF\\xFE.gif"}));
@@ -234,34 +188,28 @@ private slots:
         QFETCH(int, columns);
         QFETCH(bool, absolute);
         QVERIFY(restoreVanishing(tree));
-        HookedView view;
-        view.dir = tree.dir;
-        view.absolute = absolute;
+        GeneratorRun r;
+        FakeView &view = r.view;
+        QDir::setCurrent(view.dir = tree.dir);
+        view.absolute = r.o.ShowPath = absolute;
+        view.withHeading = view.center = view.size = view.date = view.pictureSize = view.shrink = view.pictureLink =
+            view.subdirs = true;
+        view.heading = QStringLiteral("Hostile names");
         view.items = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
+        for (int i = 0; i < view.items.size(); ++i)
+            view.chosen.insert(i);
         // Hidden, so later listings never show the pages.
         view.name = QStringLiteral(".page-%1-%2-%3").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
         view.beforeWriting = [&] {
             QVERIFY(QFile::remove(tree.dir + '/' + tree.vanishingFile));
             QVERIFY(QDir(tree.dir + '/' + tree.vanishingDir).removeRecursively());
         };
-        GenerationOptions o;
-        o.EmbedPictures = mode == 0, o.PlainTextMode = mode == 1;
-        o.TableColumns = columns, o.TableBorderWidth = 1;
-        checkTableValues(o);
-        o.ShowPath = absolute;
-        o.StartDirectory = base + "/start";
-        o.FileCount = int(view.items.size());
-        FakeFeedback feedback;
-        ScriptedMessages messages;
-        const FixedScreen screen(1024, 768);
-        DocumentGenerator gen(o, view, feedback, messages, screen);
-        const QString oldCwd = QDir::currentPath();
-        QDir::setCurrent(tree.dir);
-        const RunOutcome outcome = gen.makefilebuttonClick();
-        QDir::setCurrent(oldCwd);
-
-        QCOMPARE(outcome, RunOutcome::Completed);
-        QCOMPARE(messages.shown, QStringList{box(MessageType::Warning, MessageButtons::Ok, "File access error\r" + tree.vanishingFile)});
+        r.mode(mode == 0, mode == 1);
+        r.o.TableColumns = columns, r.o.TableBorderWidth = 1;
+        checkTableValues(r.o);
+        r.o.StartDirectory = base + "/start";
+        QCOMPARE(r.go(), RunOutcome::Completed);
+        QCOMPARE(r.messages.shown, QStringList{box(MessageType::Warning, MessageButtons::Ok, "File access error\r" + tree.vanishingFile)});
         const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + view.name + ".html";
         const QByteArray page = GeneratorRun::page(pagePath);
         QVERIFY(page.startsWith("<HTML>\r\n") && page.endsWith("</CENTER>\r\n</BODY>\r\n</HTML>\r\n"));
@@ -279,7 +227,7 @@ private slots:
                 (attr == "HREF" ? links : sources).append(QString::fromLatin1(file.toHex()));
             }
         }
-        if (o.TableLayout) {
+        if (r.o.TableLayout) {
             const qsizetype rows = (n + columns - 1) / columns;
             QCOMPARE(page.count("\r\n<TR>\r\n"), rows);
             QCOMPARE(page.count("</TD>\r\n</TR>\r\n"), rows);
@@ -290,81 +238,29 @@ private slots:
             QCOMPARE(page.count("Directory&nbsp;&nbsp;&nbsp;"), 6);
             QVERIFY(page.contains("sub&lt;dir&gt;&nbsp;"));
         }
-        if (keep) {
+        if (keep)
             manifest.append(QJsonObject{{"page", pagePath}, {"mode", kModes[mode]}, {"links", links}, {"sources", sources}});
-        } else {
+        else
             QVERIFY(QFile::remove(pagePath));
-        }
     }
 
-    // A list older than the directory: entries that are no longer files, or
-    // never were, are each reported once, and the run neither blocks nor stops.
-    void staleList()
-    {
-        GeneratorRun r;
-        r.view.size = r.view.date = r.view.pictureSize = r.view.shrink = true;
-        QVERIFY(QFile::link("nothing.gif", "dangling.gif") && QFile::link("loop.jpg", "loop.jpg"));
-        QVERIFY(QDir().mkdir("dir.jpeg"));
-#ifdef Q_OS_UNIX
-        QCOMPARE(::mkfifo("fifo.gif", 0600), 0);
-#endif
-        // The name a non-UTF-8 file would get if it had been decoded with replacements.
-        const QStringList stale = {"dangling.gif", "loop.jpg", "dir.jpeg", "fifo.gif", "bad\uFFFD\uFFFD.gif", "gone.txt"};
-        QStringList expected;
-        for (const QString &name : stale) {
-            r.add(name, QByteArray());
-            expected << box(MessageType::Warning, MessageButtons::Ok, "File access error\r" + name);
-        }
-        r.add("real.gif", gifBytes(1600, 10));
-        QCOMPARE(r.go(), RunOutcome::Completed);
-        QCOMPARE(r.messages.shown, expected);
-        QVERIFY(r.page().contains("<IMG WIDTH = \"800\" SRC=\"real.gif\">"));
-        QCOMPARE(r.page().count("<IMG SRC=\""), stale.size());
-    }
-
-    // The longest name the file system takes is written; one byte more is
-    // refused with the program's words and leaves nothing behind.
-    void longestDocumentName()
-    {
-        GeneratorRun r;
-        r.add("a.txt");
-        r.view.name = QString(250, QLatin1Char('n'));
-        QCOMPARE(r.go(), RunOutcome::Completed);
-        QVERIFY(QFileInfo::exists(r.view.name + ".html"));
-        const QStringList before = dirEntries(".");
-        r.view.name += 'n';
-        QCOMPARE(r.go(), RunOutcome::Failed);
-        QCOMPARE(r.messages.shown.last(), box(MessageType::Error, MessageButtons::Ok, "Invalid filename"));
-        QCOMPARE(dirEntries("."), before);
-    }
-
-    // A blank at either end of a name survives the browser's trimming of URLs.
-    void edgeBlanksInLinks()
+    // Title and heading of any length and every byte value are written as
+    // given; a blank at either end of a name survives the browser's trimming.
+    void longValuesAndEdgeBlanks()
     {
         GeneratorRun r;
         r.mode(false, false);
-        r.add(" lead.txt"), r.add("trail.txt "), r.add("  "), r.add("in side");
-        QCOMPARE(r.go(), RunOutcome::Completed);
-        QCOMPARE(attributeValues(r.page(), "HREF"),
-                 QList<QByteArray>({"%20lead.txt", "trail.txt%20", "%20%20", "in side"}));
-    }
-
-    void longValues()
-    {
-        GeneratorRun r;
-        r.mode(false, true);
         r.view.title = QString(10000, QLatin1Char('t'));
-        QString everyByte;
         for (int c = 0; c < 256; ++c)
-            everyByte += QChar(c);
-        r.view.heading = everyByte;
+            r.view.heading += QChar(c);
         r.view.withHeading = true;
-        r.add("a.txt");
+        r.add(" lead.txt"), r.add("trail.txt "), r.add("  "), r.add("in side");
         QCOMPARE(r.go(), RunOutcome::Completed);
         const QByteArray page = r.page();
         QVERIFY(page.contains("<TITLE>\r\n" + QByteArray(10000, 't') + "\r\n</TITLE>"));
-        QVERIFY(page.contains("<H1>" + everyByte.toUtf8() + "</H1>\r\n<FONT FACE"));
-        QVERIFY(page.endsWith("1 Files\r\n</FONT>\r\n</BODY>\r\n</HTML>\r\n"));
+        QVERIFY(page.contains("<H1>" + r.view.heading.toUtf8() + "</H1>\r\n<A HREF"));
+        QVERIFY(page.endsWith("in side</A><BR><BR>\r\n</BODY>\r\n</HTML>\r\n"));
+        QCOMPARE(attributeValues(page, "HREF"), QList<QByteArray>({"%20lead.txt", "trail.txt%20", "%20%20", "in side"}));
     }
 
     // 1 MB, 50,000 lines of everything a hand can put in the file: each string
@@ -372,14 +268,13 @@ private slots:
     // save keeps every line.
     void hugeSettingsFile()
     {
-        const QString path = scratchDir().filePath("quorva21.ini");
+        const QString path = QDir(scratch.path()).filePath("quorva21.ini");
         QByteArray file;
         for (int i = 0; i < 12500; ++i)
             file += "[S" + QByteArray::number(i) + "]\nkey=" + QByteArray(40, 'v') + "\nno equals sign\n=\n";
         file += "[Default]\nTitledefault=" + QByteArray(200000, 'T') + "\nHeadingdefault=" + QByteArray(1022, 'h')
                 + "\xF0\x9F\x98\x80tail\n[Colors]\nBackground=" + QByteArray(100000, '9') + "\n";
-        QVERIFY(file.size() > 1000000 && file.count('\n') > 50000);
-        writeFile(path, file);
+        GeneratorRun::writeFile(path, file);
         GenerationOptions o;
         IniFile ini(path);
         loadDefaults(o, ini);
@@ -389,75 +284,63 @@ private slots:
         o.DefaultTitle = QString(10000, QLatin1Char('n'));
         saveDefaults(o, ini, 1, 2);
         QCOMPARE(IniFile(path).readString("Default", "Titledefault", {}), QString(1023, QLatin1Char('n')));
-        QFile saved(path);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll().count("no equals sign\r\n"), 12500);
+        QCOMPARE(GeneratorRun::page(path).count("no equals sign\r\n"), 12500);
     }
 
-    // Creating, each write and the close failing in turn leave the old
-    // document as it was, no partial file, and one message.
+    // Creating, each write and the close failing in turn, and then the real
+    // disk refusing past a file size limit, leave the old document as it was,
+    // no partial file, and one message with the system's reason.
     void outputFailsAtEveryStep()
     {
         GeneratorRun r;
         r.mode(false, true);
         r.table(2);
         r.view.size = r.view.date = r.view.pictureSize = r.view.center = r.view.withHeading = true;
+        r.view.heading = QString(300000, QLatin1Char('h'));
         r.add("a.gif", gifBytes(10, 10)), r.add("b.jpg", jpegBytes(20, 20)), r.add("c d.txt");
-        int writes = 0;
-        int failAt = 0;
+        int writes = 0, inject = 0;
         r.gen.setOutputFileFactory([&](const QString &path) {
             auto f = std::make_unique<StepFailingOutput>();
-            f->real = makeSaveOutputFile(path), f->failAt = failAt, f->writes = &writes;
+            f->real = makeSaveOutputFile(path), f->failAt = inject, f->writes = &writes;
             return f;
         });
         QCOMPARE(r.go(), RunOutcome::Completed);
         const int total = writes;
         QVERIFY(total > 20);
-        for (failAt = 1; failAt <= total + 2; ++failAt) {
+        for (int step = 1; step <= total + 3; ++step) {
+            const bool real = step == total + 3;
+            inject = real ? 0 : step;
             GeneratorRun::writeFile("quorvant.html", "old document");
             const QStringList before = dirEntries(".");
             writes = 0;
             r.messages.shown.clear();
             r.messages.answers = {MessageResult::Yes};
-            QCOMPARE(r.go(), RunOutcome::Failed);
+            {
+                std::optional<FileSizeLimit> limit;
+                if (real)
+                    limit.emplace(100000);
+                QCOMPARE(r.go(), RunOutcome::Failed);
+            }
             QCOMPARE(r.page(), QByteArray("old document"));
             QCOMPARE(dirEntries("."), before);
             QCOMPARE(r.messages.shown.size(), 2);  // the question, then the failure
-            QCOMPARE(r.messages.shown.last(), box(MessageType::Error, MessageButtons::Ok, ioErrorText(ENOSPC)));
+            QCOMPARE(r.messages.shown.last(), box(MessageType::Error, MessageButtons::Ok, ioErrorText(real ? EFBIG : ENOSPC)));
         }
     }
 
-    // The same with the real disk refusing: a file size limit makes the
-    // system's own writes fail.
-    void realWriteFailures()
+    // The real disk refusing the settings leaves them as they were.
+    void realSettingsWriteFailure()
     {
-#ifdef Q_OS_UNIX
-        GeneratorRun r;
-        r.mode(false, false);
-        r.view.withHeading = true;
-        r.view.heading = QString(300000, QLatin1Char('h'));
-        r.add("a.txt");
-        GeneratorRun::writeFile("quorvant.html", "old document");
-        r.messages.answers = {MessageResult::Yes};
-        const QString settings = QDir::current().filePath("quorva21.ini");
+        const QString path = QDir(scratch.path()).filePath("limited.ini");
         const QByteArray settingsBytes = "[Sound]\r\nPlaysound=1\r\n" + QByteArray(200000, ';');
-        GeneratorRun::writeFile(settings, settingsBytes);
-        const QStringList before = dirEntries(".");
+        GeneratorRun::writeFile(path, settingsBytes);
         {
             FileSizeLimit limit(100000);
-            QCOMPARE(r.go(), RunOutcome::Failed);
             GenerationOptions o;
-            IniFile ini(settings);
+            IniFile ini(path);
             QVERIFY_THROWS_EXCEPTION(IniWriteError, saveDefaults(o, ini, 1, 2));
         }
-        QCOMPARE(r.messages.shown.last(), box(MessageType::Error, MessageButtons::Ok, ioErrorText(EFBIG)));
-        QCOMPARE(r.page(), QByteArray("old document"));
-        QCOMPARE(dirEntries("."), before);
-        QVERIFY(IniFile(settings).readBool("Sound", "Playsound", false));
-        QCOMPARE(GeneratorRun::page(settings), settingsBytes);
-#else
-        QSKIP("needs a POSIX file size limit");
-#endif
+        QCOMPARE(GeneratorRun::page(path), settingsBytes);
     }
 
     // Each of the sixteen writes failing in turn: the error names the file,
@@ -465,21 +348,22 @@ private slots:
     // next Exit writes them all.
     void settingsFailAtEachKey()
     {
-        const QString path = scratchDir().filePath("each.ini");
-        const QByteArray old = "[Position]\r\nx=1\r\ny=2\r\n[Default]\r\nTitledefault=old title\r\nHeadingdefault=old heading\r\n"
-                               "Filenamedefault=old\r\nUsestandard=1\r\nBrowserdefault=Standard Browser\r\n[Table]\r\n"
-                               "Columnsdefault=0\r\nBorderwidthdefault=0\r\nAligndefault=CENTER\r\nVAligndefault=MIDDLE\r\n"
-                               "[Colors]\r\nBackground=5\r\nLinks=6\r\nVisitedLinks=7\r\nText=8\r\n[Sound]\r\nPlaysound=0\r\n";
-        const QList<QPair<QString, QString>> keys = {
-            {"Position", "x"}, {"Position", "y"}, {"Default", "Titledefault"}, {"Default", "Headingdefault"},
-            {"Default", "Filenamedefault"}, {"Default", "Usestandard"}, {"Default", "Browserdefault"},
-            {"Table", "Columnsdefault"}, {"Table", "Borderwidthdefault"}, {"Table", "Aligndefault"},
-            {"Table", "VAligndefault"}, {"Colors", "Background"}, {"Colors", "Links"}, {"Colors", "VisitedLinks"},
-            {"Colors", "Text"}, {"Sound", "Playsound"}};
-        const QStringList oldValues = {"1", "2", "old title", "old heading", "old", "1", "Standard Browser", "0", "0",
-                                       "CENTER", "MIDDLE", "5", "6", "7", "8", "0"};
-        const QStringList newValues = {"11", "22", "new title", "new heading", "new", "0", "/new/browser", "3", "2",
-                                       "LEFT", "TOP", "1", "2", "3", "4", "1"};
+        const QString path = QDir(scratch.path()).filePath("each.ini");
+        struct Key { const char *section, *key, *oldValue, *newValue; };
+        const Key keys[] = {
+            {"Position", "x", "1", "11"}, {"Position", "y", "2", "22"}, {"Default", "Titledefault", "old title", "new title"},
+            {"Default", "Headingdefault", "old heading", "new heading"}, {"Default", "Filenamedefault", "old", "new"},
+            {"Default", "Usestandard", "1", "0"}, {"Default", "Browserdefault", "Standard Browser", "/new/browser"},
+            {"Table", "Columnsdefault", "0", "3"}, {"Table", "Borderwidthdefault", "0", "2"},
+            {"Table", "Aligndefault", "CENTER", "LEFT"}, {"Table", "VAligndefault", "MIDDLE", "TOP"},
+            {"Colors", "Background", "5", "1"}, {"Colors", "Links", "6", "2"}, {"Colors", "VisitedLinks", "7", "3"},
+            {"Colors", "Text", "8", "4"}, {"Sound", "Playsound", "0", "1"}};
+        QByteArray old, section;
+        for (const Key &k : keys) {
+            if (section != k.section)
+                old += "[" + (section = k.section) + "]\r\n";
+            old += QByteArray(k.key) + "=" + k.oldValue + "\r\n";
+        }
         GenerationOptions o;
         o.DefaultTitle = "new title", o.DefaultHeading = "new heading", o.DefaultFileName = "new";
         o.UseStandardBrowser = false, o.BrowserPath = "/new/browser";
@@ -491,7 +375,7 @@ private slots:
             for (int failAt = 1; failAt <= 16; ++failAt) {
                 QFile::remove(path);
                 if (existing)
-                    writeFile(path, old);
+                    GeneratorRun::writeFile(path, old);
                 FailingIni ini(path, failAt);
                 try {
                     saveDefaults(o, ini, 11, 22);
@@ -499,26 +383,17 @@ private slots:
                 } catch (const IniWriteError &error) {
                     QCOMPARE(error.text, message);
                 }
-                const IniFile reread(path);
-                for (int k = 0; k < 16; ++k) {
-                    const QString want = k < failAt - 1 ? newValues[k] : existing ? oldValues[k] : QStringLiteral("<none>");
-                    QCOMPARE(reread.readString(keys[k].first, keys[k].second, "<none>"), want);
+                for (int pass = 0; pass < 2; ++pass) {  // after the failure, then after the next Exit
+                    const IniFile reread(path);
+                    for (int k = 0; k < 16; ++k) {
+                        const char *want = pass || k < failAt - 1 ? keys[k].newValue : existing ? keys[k].oldValue : "<none>";
+                        QCOMPARE(reread.readString(keys[k].section, keys[k].key, "<none>"), QString::fromUtf8(want));
+                    }
+                    IniFile again(path);
+                    saveDefaults(o, again, 11, 22);
                 }
-                IniFile again(path);
-                saveDefaults(o, again, 11, 22);
-                for (int k = 0; k < 16; ++k)
-                    QCOMPARE(reread.readString(keys[k].first, keys[k].second, "<none>"), newValues[k]);
             }
         }
-    }
-
-private:
-    QDir scratchDir() const { return QDir(scratch.path()); }
-    static void writeFile(const QString &path, const QByteArray &content)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
     }
 };
 
