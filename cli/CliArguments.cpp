@@ -1,4 +1,4 @@
-#include "CliArguments.h"
+#include "cli/CliArguments.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -136,7 +136,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
         else if (mode == QLatin1String("link"))
             a.mode = EntryMode::Link;
         else if (mode == QLatin1String("text"))
-            a.mode = EntryMode::Text;
+            a.mode = EntryMode::PlainText;
         else {
             result.error = invalid(QStringLiteral("mode"), value("mode"), QStringLiteral("picture, link or text"));
             return result;

@@ -2,13 +2,13 @@
 // The command line of quorvant-cli, parsed and checked before anything is
 // read or written, so a mistyped option never leaves a half-made document.
 
+#include "generator/EntryMode.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <optional>
-
-enum class EntryMode { Picture, Link, Text };
 
 struct CliArguments {
     enum class Action { Run, Help, Version };

@@ -1,6 +1,6 @@
-#include "CliMessages.h"
+#include "cli/CliMessages.h"
 
-#include "CliProgress.h"
+#include "cli/CliProgress.h"
 
 MessageResult CliMessages::show(MessageType type, const QString &text, MessageButtons buttons)
 {

@@ -2,7 +2,7 @@
 // Message boxes on standard error. The one question the generator asks
 // (replace an existing document?) is answered by --overwrite up front.
 
-#include <MessageBoxes.h>
+#include "platform/core/MessageBoxes.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "CliProgress.h"
+#include "cli/CliProgress.h"
 
 #include <QByteArray>
 
@@ -8,13 +8,13 @@
 #include <unistd.h>
 #endif
 
-void CliProgress::setProgressMaximum(int max)
+void CliProgress::runStarted(int entryCount)
 {
-    maximum = max;
+    maximum = entryCount;
     shownPercent = -1;
 }
 
-void CliProgress::setProgressPosition(int position)
+void CliProgress::entryWritten(int position)
 {
     if (!visible || maximum <= 0)
         return;

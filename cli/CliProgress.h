@@ -2,7 +2,7 @@
 // Run feedback for the command line: a progress line that rewrites itself on
 // standard error, only when that is a terminal, so logs and pipes stay clean.
 
-#include <RunFeedback.h>
+#include "generator/RunFeedback.h"
 
 #include <cstdio>
 
@@ -11,11 +11,8 @@ public:
     CliProgress(bool visible, FILE *stream) : visible(visible), stream(stream) {}
     ~CliProgress() override { finish(); }
 
-    void setProgressMaximum(int maximum) override;
-    void setProgressPosition(int position) override;
-    void setStatusText(const QString &) override {}
-    void setBrowserButton(const QString &, bool) override {}
-    void playCompletionSound() override {}
+    void runStarted(int entryCount) override;
+    void entryWritten(int done) override;
 
     // Clears the progress line so the next output starts on a clean line.
     void finish();

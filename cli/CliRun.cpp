@@ -1,18 +1,14 @@
-#include "CliRun.h"
+#include "cli/CliRun.h"
 
-#include "CliArguments.h"
-#include "CliMessages.h"
-#include "CliProgress.h"
-#include "CliView.h"
-
-#include <DocumentGenerator.h>
-#include <FileListing.h>
-#include <GenerationOptions.h>
-#include <IniFile.h>
-#include <ScreenInfo.h>
-#include <SettingsStore.h>
-#include <TableCheck.h>
-#include <UnlistableNames.h>
+#include "cli/CliArguments.h"
+#include "cli/CliMessages.h"
+#include "cli/CliProgress.h"
+#include "cli/CliRequest.h"
+#include "generator/DocumentRun.h"
+#include "generator/FileListing.h"
+#include "generator/UnlistableNames.h"
+#include "settings/DefaultsStore.h"
+#include "settings/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,37 +25,6 @@ void fail(const QString &text)
 QString nativeAbsolute(const QString &path)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-}
-
-// What the window's controls and handlers would set for these options.
-void applyOverrides(const CliArguments &a, GenerationOptions &o)
-{
-    o.EmbedPictures = a.mode == EntryMode::Picture;
-    o.PlainTextMode = a.mode == EntryMode::Text;
-    o.UseHtmlExtension = !a.htm;
-    // "relative" unticks and disables "Show Path".
-    o.ShowPath = a.absolute && a.showPath;
-
-    if (a.bgColor)
-        o.BgColor = *a.bgColor;
-    if (a.linkColor)
-        o.LinkColor = *a.linkColor;
-    if (a.vlinkColor)
-        o.VLinkColor = *a.vlinkColor;
-    if (a.textColor)
-        o.TextColor = *a.textColor;
-
-    if (a.columns)
-        o.TableColumns = *a.columns;
-    if (a.border)
-        o.TableBorderWidth = *a.border;
-    if (a.align)
-        o.TableAlign = *a.align;
-    if (a.valign)
-        o.TableVAlign = *a.valign;
-    // The values are in range now; this sets TableLayout and TableBorderText
-    // to match, as the table dialog's buttons would.
-    checkTableValues(o);
 }
 
 } // namespace
@@ -81,72 +46,55 @@ int runCommandLine(const QStringList &arguments)
         return ExitSuccess;
     }
 
-    // Start-up, in the desktop program's order.
-    GenerationOptions options;
-    options.ProgramDir = programDirectory();
-    options.StartDirectory = QDir::toNativeSeparators(QDir::currentPath());
-    const QString settingsPath =
-        args.settingsPath.isEmpty() ? settingsFilePath(options.ProgramDir) : nativeAbsolute(args.settingsPath);
-    const IniFile ini(settingsPath);
-    loadDefaults(options, ini);
-    options.BgColor = options.DefaultBgColor;
-    options.LinkColor = options.DefaultLinkColor;
-    options.VLinkColor = options.DefaultVLinkColor;
-    options.TextColor = options.DefaultTextColor;
-    checkTableValues(options);
-    applyOverrides(args, options);
+    const QString settingsPath = args.settingsPath.isEmpty() ? settingsFilePath(programDirectory())
+                                                             : nativeAbsolute(args.settingsPath);
+    DocumentRequest request = commandLineRequest(args, loadDefaults(IniFile(settingsPath)));
+    request.startDirectory = QDir::toNativeSeparators(QDir::currentPath());
 
-    // The directory list makes the listed directory the current one, so the
-    // bare names of the file list open the right files.
     const QFileInfo dirInfo(args.directory);
     if (!dirInfo.isDir()) {
         fail(QStringLiteral("%1: no such directory").arg(args.directory));
         return ExitFailed;
     }
-    const QString directory = nativeAbsolute(args.directory);
-    if (!QDir::setCurrent(directory)) {
-        fail(QStringLiteral("%1: cannot open the directory").arg(directory));
+    request.directory = nativeAbsolute(args.directory);
+    // The window cannot enter a directory it may not search; neither can this.
+    if (!dirInfo.isExecutable()) {
+        fail(QStringLiteral("%1: cannot open the directory").arg(request.directory));
         return ExitFailed;
     }
 
-    QStringList items = listMatchingFiles(directory, args.filter);
+    const QStringList items = listMatchingFiles(request.directory, args.filter);
     // Names the file-name encoding cannot hold are left out of the list; say so.
-    for (const QString &name : unlistableFileNames(directory, args.filter))
+    for (const QString &name : unlistableFileNames(request.directory, args.filter))
         writeText(stderr, messageLine(MessageType::Warning,
                                       QStringLiteral("File name not readable, left out\r") + name));
-    options.FileCount = int(items.size());
     FileSelection selection = selectFiles(items, args.files);
     if (!selection.missing.isEmpty()) {
         for (const QString &name : std::as_const(selection.missing))
-            fail(QStringLiteral("%1: not in the file list of %2 (filter \"%3\")").arg(name, directory, args.filter));
+            fail(QStringLiteral("%1: not in the file list of %2 (filter \"%3\")")
+                     .arg(name, request.directory, args.filter));
         return ExitFailed;
     }
+    request.selectedNames = std::move(selection.selected);
 
-    const CliView view(args, options, directory, std::move(items), std::move(selection));
     CliProgress progress(standardErrorIsTerminal(), stderr);
     CliMessages messages(args.overwrite, stderr);
     messages.setProgress(&progress);
-    // Only the width matters: it limits shrunk pictures.
-    const FixedScreen screen(args.screenWidth, args.screenWidth * 3 / 4);
-
-    DocumentGenerator generator(options, view, progress, messages, screen);
-    const RunOutcome outcome = generator.makefilebuttonClick();
+    const RunResult result = DocumentRun(std::move(request), messages, progress).run();
     progress.finish();
 
-    // Until a run completes, the document's path is the prefix and name the
-    // run formed, relative to the listed directory.
-    const QString target = nativeAbsolute(options.DocumentDirPrefix + options.DocumentFileName);
-    switch (outcome) {
+    switch (result.outcome) {
     case RunOutcome::Completed:
-        writeText(stdout, options.LastDocumentName + QLatin1Char('\n'));
+        writeText(stdout, result.documentPath + QLatin1Char('\n'));
         return ExitSuccess;
     case RunOutcome::NoSelection:
         return ExitFailed;  // "No Files selected!" was shown
     case RunOutcome::Declined:
-        fail(QStringLiteral("The HTML-Document %1 already exists! Use --overwrite to replace it.").arg(target));
+        fail(QStringLiteral("The HTML-Document %1 already exists! Use --overwrite to replace it.")
+                 .arg(nativeAbsolute(result.outputPath)));
         return ExitFailed;
     case RunOutcome::Failed:
-        fail(QStringLiteral("%1 was not created").arg(target));
+        fail(QStringLiteral("%1 was not created").arg(nativeAbsolute(result.outputPath)));
         return ExitFailed;
     }
     return ExitFailed;

@@ -1,7 +1,7 @@
 // quorvant-cli: the document generator without a window, for scripts and
 // scheduled jobs.
 
-#include "CliRun.h"
+#include "cli/CliRun.h"
 
 #include <QCoreApplication>
 

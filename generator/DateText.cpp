@@ -1,4 +1,4 @@
-#include "DateText.h"
+#include "generator/DateText.h"
 
 QString timeFormatWithoutZone(const QString &format)
 {

@@ -1,4 +1,4 @@
-#include "EntryFile.h"
+#include "generator/EntryFile.h"
 
 #include <QDateTime>
 #include <QFile>

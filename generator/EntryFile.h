@@ -8,8 +8,8 @@
 
 class QFile;
 
-// Opens name (resolved against the current directory) for reading.
-bool openListedFile(QFile &file, const QString &name);
+// Opens the file at path for reading.
+bool openListedFile(QFile &file, const QString &path);
 
 struct ListedFileFacts {
     bool ok = false;          // false: the file could not be opened
@@ -18,4 +18,4 @@ struct ListedFileFacts {
 };
 
 // Opens the file, reads its size and last-write time, and closes it again.
-ListedFileFacts listedFileFacts(const QString &name);
+ListedFileFacts listedFileFacts(const QString &path);

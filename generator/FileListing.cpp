@@ -1,4 +1,4 @@
-#include "FileListing.h"
+#include "generator/FileListing.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,4 +1,4 @@
-#include "HtmlText.h"
+#include "generator/HtmlText.h"
 
 #include <QFile>
 
@@ -58,4 +58,17 @@ QString relativeLinkTarget(const QString &name)
     if (slash >= 0 && slash < colon)
         return name;
     return QStringLiteral("./") + name;
+}
+
+QString toUrlSeparators(QString path)
+{
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+QString fileUrlPrefix(const QString &dirPath, PathStyle style)
+{
+    // A POSIX path begins with its own slash: file:// + /home/ann/ gives file:///home/ann/.
+    if (style == PathStyle::Windows)
+        return QStringLiteral("file:///") + toUrlSeparators(dirPath);
+    return QStringLiteral("file://") + dirPath;
 }

@@ -2,6 +2,8 @@
 // How names reach the page: as text the browser shows literally, and as
 // link targets that open the very file they name.
 
+#include "platform/core/NativePaths.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,3 +21,10 @@ QByteArray linkText(const QString &target);
 // the browser read the name as a URL scheme ("javascript:..."), so such a
 // name is anchored to the document's directory with "./".
 QString relativeLinkTarget(const QString &name);
+
+// Every backslash of path replaced by a slash.
+QString toUrlSeparators(QString path);
+
+// The file URL of the directory dirPath (ending in its separator), to which
+// a file name is appended: file:///C:/web/ or file:///home/ann/.
+QString fileUrlPrefix(const QString &dirPath, PathStyle style);

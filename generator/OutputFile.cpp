@@ -1,6 +1,6 @@
-#include "OutputFile.h"
+#include "generator/OutputFile.h"
 
-#include "IoErrorText.h"
+#include "platform/core/IoErrorText.h"
 
 #include <QDir>
 #include <QFileInfo>

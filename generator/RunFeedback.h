@@ -1,15 +1,12 @@
 #pragma once
-// What a document creation run reports back to the window while it works.
-
-#include <QString>
+// What a running document creation tells its front end while it works.
 
 class RunFeedback {
 public:
     virtual ~RunFeedback() = default;
-
-    virtual void setProgressMaximum(int maximum) = 0;
-    virtual void setProgressPosition(int position) = 0;  // repaint at once: the run holds the thread
-    virtual void setStatusText(const QString &text) = 0; // status bar panel 1
-    virtual void setBrowserButton(const QString &caption, bool enabled) = 0;
-    virtual void playCompletionSound() = 0;
+    // The run begins: the last run's report goes, progress is 0 of entryCount.
+    virtual void runStarted(int entryCount) = 0;
+    // Another entry is written; done counts from 1. The run holds the
+    // thread, so a window repaints here.
+    virtual void entryWritten(int done) = 0;
 };

@@ -1,6 +1,6 @@
-#include "UnlistableNames.h"
+#include "generator/UnlistableNames.h"
 
-#include "FileListing.h"
+#include "generator/FileListing.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "IniFile.h"
+#include "settings/IniFile.h"
 
-#include "IniText.h"
+#include "settings/IniText.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +35,10 @@ bool IniFile::replaceContent(const QByteArray &content)
     // No direct-write fallback: a half-written settings file is worse than
     // a failed Exit the user can see and retry.
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that the disk cuts short (full, over
+    // quota) is lost inside the flush of commit(), which then succeeds and
+    // leaves a truncated file; unbuffered, the short write shows here.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(content) != content.size()) {
         file.cancelWriting();

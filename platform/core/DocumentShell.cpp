@@ -1,4 +1,4 @@
-#include "DocumentShell.h"
+#include "platform/core/DocumentShell.h"
 
 bool queryNamesNoProgram(bool succeeded, const QByteArray &output)
 {

@@ -2,7 +2,7 @@
 // The help viewer behind a seam: shows a help file with the program
 // associated with it.
 
-#include "DocumentShell.h"
+#include "platform/core/DocumentShell.h"
 
 class HelpViewer {
 public:

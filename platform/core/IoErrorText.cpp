@@ -1,4 +1,4 @@
-#include "IoErrorText.h"
+#include "platform/core/IoErrorText.h"
 
 #include <cerrno>
 #ifdef Q_OS_WIN

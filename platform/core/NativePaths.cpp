@@ -1,4 +1,4 @@
-#include "NativePaths.h"
+#include "platform/core/NativePaths.h"
 
 PathStyle nativePathStyle()
 {

@@ -1,4 +1,4 @@
-#include "ProgramChooser.h"
+#include "platform/core/ProgramChooser.h"
 
 QStringList programFileFilters(PathStyle style)
 {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "NativePaths.h"
+#include "platform/core/NativePaths.h"
 
 class ProgramChooser {
 public:

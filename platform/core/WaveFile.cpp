@@ -1,4 +1,4 @@
-#include "WaveFile.h"
+#include "platform/core/WaveFile.h"
 
 #include <QIODevice>
 #include <QtEndian>

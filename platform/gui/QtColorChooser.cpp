@@ -1,4 +1,4 @@
-#include "QtColorChooser.h"
+#include "platform/gui/QtColorChooser.h"
 
 #include <QApplication>
 #include <QColorDialog>

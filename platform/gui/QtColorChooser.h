@@ -1,7 +1,7 @@
 #pragma once
 // The colour chooser as Qt's modal colour dialog.
 
-#include "ColorChooser.h"
+#include "platform/core/ColorChooser.h"
 
 #include <QColor>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "QtDocumentShell.h"
+#include "platform/gui/QtDocumentShell.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -2,7 +2,7 @@
 // The desktop shell: documents open through QDesktopServices, programs start
 // detached without a shell between.
 
-#include "DocumentShell.h"
+#include "platform/core/DocumentShell.h"
 
 class QtDocumentShell final : public DocumentShell {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The help viewer: the help file opens with the program associated with it.
 
-#include "HelpViewer.h"
+#include "platform/core/HelpViewer.h"
 
 class QtHelpViewer final : public HelpViewer {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes as real modal Qt dialogs.
 
-#include "MessageBoxes.h"
+#include "platform/core/MessageBoxes.h"
 
 #include <QPointer>
 #include <QWidget>

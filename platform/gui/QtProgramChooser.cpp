@@ -1,4 +1,4 @@
-#include "QtProgramChooser.h"
+#include "platform/gui/QtProgramChooser.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // The open-file dialog that picks a browser program.
 
-#include "ProgramChooser.h"
+#include "platform/core/ProgramChooser.h"
 
 #include <QPointer>
 #include <QWidget>

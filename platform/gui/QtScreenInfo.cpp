@@ -1,4 +1,4 @@
-#include "QtScreenInfo.h"
+#include "platform/gui/QtScreenInfo.h"
 
 #include <QGuiApplication>
 #include <QScreen>

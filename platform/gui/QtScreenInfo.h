@@ -1,7 +1,7 @@
 #pragma once
 // The primary screen's size, asked of the window system at each call.
 
-#include "ScreenInfo.h"
+#include "platform/core/ScreenInfo.h"
 
 class QtScreenInfo final : public ScreenInfo {
 public:

@@ -1,6 +1,6 @@
-#include "QtSoundPlayer.h"
+#include "platform/gui/QtSoundPlayer.h"
 
-#include "WaveFile.h"
+#include "platform/core/WaveFile.h"
 
 #include <QAudioDevice>
 #include <QDir>

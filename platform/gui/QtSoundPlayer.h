@@ -3,7 +3,7 @@
 // and the device are checked when the file is opened, so the usual failures
 // are reported there; the effect loads and plays without blocking.
 
-#include "SoundPlayer.h"
+#include "platform/core/SoundPlayer.h"
 
 class QSoundEffect;
 

@@ -1,10 +1,10 @@
 // The settings reader and writer over arbitrary file contents: reads never
 // fail, a key written reads back as written, and writing one key never
 // changes what another key reads.
-#include "FuzzInput.h"
-#include "FuzzTargets.h"
-#include "IniFile.h"
-#include "IniText.h"
+#include "settings/IniFile.h"
+#include "settings/IniText.h"
+#include "tests/fuzz/FuzzInput.h"
+#include "tests/fuzz/FuzzTargets.h"
 
 #include <QList>
 #include <QPair>

@@ -1,6 +1,6 @@
 // Replays every saved fuzz input (seeds and findings, tests/fuzz/corpus/<target>/)
 // through its target, so a finding once fixed stays fixed in every build.
-#include "FuzzTargets.h"
+#include "tests/fuzz/FuzzTargets.h"
 
 #include <QDir>
 #include <QFile>

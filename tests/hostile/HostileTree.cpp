@@ -1,4 +1,4 @@
-#include "HostileTree.h"
+#include "tests/hostile/HostileTree.h"
 
 #include <QFile>
 

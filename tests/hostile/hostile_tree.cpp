@@ -1,6 +1,6 @@
 // Makes the hostile tree for trying the program by hand:
 //   hostile_tree DIR [BULK]   (DIR must not exist; BULK plain files more, default 10000)
-#include "HostileTree.h"
+#include "tests/hostile/HostileTree.h"
 
 #include <QCoreApplication>
 #include <QDir>

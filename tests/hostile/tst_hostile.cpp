@@ -6,14 +6,13 @@
 // manifest of what each link must name (<dir>/manifest.json) are kept for
 // tests/hostile/browser_check.sh.
 
-#include "FileListing.h"
-#include "GeneratorFixture.h"
-#include "HostileTree.h"
-#include "IniFile.h"
-#include "IoErrorText.h"
-#include "SettingsStore.h"
-#include "TableCheck.h"
-#include "UnlistableNames.h"
+#include "generator/FileListing.h"
+#include "generator/UnlistableNames.h"
+#include "platform/core/IoErrorText.h"
+#include "settings/DefaultsStore.h"
+#include "tests/common/FailingFiles.h"
+#include "tests/common/GeneratorRun.h"
+#include "tests/hostile/HostileTree.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,11 +20,6 @@
 #include <QtTest>
 
 #include <optional>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -69,44 +63,6 @@ QStringList dirEntries(const QString &dir)
     names.sort();
     return names;
 }
-
-// Fails one chosen step of the real document file: 1 creation, 2 the close,
-// n > 2 the write n - 2; 0 counts the writes only.
-struct StepFailingOutput final : OutputFile {
-    std::unique_ptr<OutputFile> real;
-    int failAt = 0;
-    int *writes = nullptr;
-    bool open() override { return failAt != 1 && real->open(); }
-    bool write(QByteArrayView b) override { return !(++*writes == failAt - 2) && real->write(b); }
-    bool commit() override { return failAt != 2 && real->commit(); }
-    int error() const override { return failAt ? ENOSPC : real->error(); }
-};
-
-// Fails the settings' write number failAt.
-struct FailingIni final : IniFile {
-    FailingIni(const QString &path, int failAt) : IniFile(path), failAt(failAt) {}
-    int failAt, writes = 0;
-    bool replaceContent(const QByteArray &content) override { return ++writes != failAt && IniFile::replaceContent(content); }
-};
-
-// Lowers the largest file this process may write, so real writes fail with
-// EFBIG; restores the limit when it goes out of scope. The whole test needs
-// POSIX, so elsewhere it only has to compile.
-struct FileSizeLimit {
-#ifdef Q_OS_UNIX
-    rlimit old{};
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit lower{bytes, old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-#else
-    explicit FileSizeLimit(long) {}
-#endif
-};
 
 } // namespace
 
@@ -175,7 +131,7 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<bool>("absolute");
         for (int mode = 0; mode < 3; ++mode)
-            for (int columns = 0; columns <= 5; ++columns)
+            for (int columns : {0, 1, 3, 5})
                 for (bool absolute : {false, true})
                     QTest::addRow("%s, %d columns, %s", kModes[mode], columns, absolute ? "absolute" : "relative")
                         << mode << columns << absolute;
@@ -189,53 +145,51 @@ private slots:
         QFETCH(bool, absolute);
         QVERIFY(restoreVanishing(tree));
         GeneratorRun r;
-        FakeView &view = r.view;
-        QDir::setCurrent(view.dir = tree.dir);
-        view.absolute = r.o.ShowPath = absolute;
-        view.withHeading = view.center = view.size = view.date = view.pictureSize = view.shrink = view.pictureLink =
-            view.subdirs = true;
-        view.heading = QStringLiteral("Hostile names");
-        view.items = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
-        for (int i = 0; i < view.items.size(); ++i)
-            view.chosen.insert(i);
+        DocumentRequest &q = r.request;
+        q.directory = tree.dir;
+        q.startDirectory = base + "/start";
+        q.settings.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
+        q.settings.showPath = absolute;
+        q.heading = q.center = q.fileSize = q.fileDate = q.pictureSize = q.shrinkToFit = q.pictureAsLink =
+            q.showSubdirectories = true;
+        q.headingText = QStringLiteral("Hostile names");
+        const QStringList items = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
+        q.selectedNames = items;
         // Hidden, so later listings never show the pages.
-        view.name = QStringLiteral(".page-%1-%2-%3").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
-        view.beforeWriting = [&] {
-            QVERIFY(QFile::remove(tree.dir + '/' + tree.vanishingFile));
-            QVERIFY(QDir(tree.dir + '/' + tree.vanishingDir).removeRecursively());
-        };
-        r.mode(mode == 0, mode == 1);
-        r.o.TableColumns = columns, r.o.TableBorderWidth = 1;
-        checkTableValues(r.o);
-        r.o.StartDirectory = base + "/start";
-        QCOMPARE(r.go(), RunOutcome::Completed);
-        QCOMPARE(r.messages.shown, QStringList{box(MessageType::Warning, MessageButtons::Ok, "File access error\r" + tree.vanishingFile)});
-        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + view.name + ".html";
-        const QByteArray page = GeneratorRun::page(pagePath);
+        q.documentName = QStringLiteral(".page-%1-%2-%3").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
+        r.mode(mode == 0 ? EntryMode::Picture : mode == 1 ? EntryMode::PlainText : EntryMode::Link);
+        r.table(columns, 1);
+        // Gone between the listing and the run.
+        QVERIFY(QFile::remove(tree.dir + '/' + tree.vanishingFile));
+        QVERIFY(QDir(tree.dir + '/' + tree.vanishingDir).removeRecursively());
+        QCOMPARE(r.go().outcome, RunOutcome::Completed);
+        QCOMPARE(r.messages.texts, QStringList{"File access error\r" + tree.vanishingFile});
+        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.documentName + ".html";
+        const QByteArray page = testfiles::read(pagePath);
         QVERIFY(page.startsWith("<HTML>\r\n") && page.endsWith("</CENTER>\r\n</BODY>\r\n</HTML>\r\n"));
         QVERIFY(!page.contains("<script") && !page.contains("=\"x.gif"));
 
-        const qsizetype n = view.items.size();
+        const qsizetype n = items.size();
         const QByteArray pageDir = QFile::encodeName(QFileInfo(pagePath).absolutePath());
         QJsonArray links, sources;
         for (const QByteArray &attr : {QByteArray("HREF"), QByteArray("SRC")}) {
             const QList<QByteArray> values = attributeValues(page, attr);
             QCOMPARE(values.size(), (attr == "HREF" ? mode != 1 : mode == 0) ? n : 0);
             for (qsizetype i = 0; i < values.size(); ++i) {
-                const QByteArray file = QFile::encodeName(tree.dir + '/' + view.items[i]);
+                const QByteArray file = QFile::encodeName(tree.dir + '/' + items[i]);
                 QVERIFY2(resolvedPath(values[i], pageDir) == file, values[i].constData());
                 (attr == "HREF" ? links : sources).append(QString::fromLatin1(file.toHex()));
             }
         }
-        if (r.o.TableLayout) {
+        if (columns > 0) {
             const qsizetype rows = (n + columns - 1) / columns;
             QCOMPARE(page.count("\r\n<TR>\r\n"), rows);
             QCOMPARE(page.count("</TD>\r\n</TR>\r\n"), rows);
             QCOMPARE(page.count("<TD ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\r\n"), n);
         } else if (mode == 1) {
-            // Six visible subdirectories, the vanished one included: it was listed.
-            QVERIFY(page.contains("<BR>\r\n6 Directories, " + QByteArray::number(n) + " Files, "));
-            QCOMPARE(page.count("Directory&nbsp;&nbsp;&nbsp;"), 6);
+            // The five visible subdirectories left.
+            QVERIFY(page.contains("<BR>\r\n5 Directories, " + QByteArray::number(n) + " Files, "));
+            QCOMPARE(page.count("Directory&nbsp;&nbsp;&nbsp;"), 5);
             QVERIFY(page.contains("sub&lt;dir&gt;&nbsp;"));
         }
         if (keep)
@@ -249,42 +203,18 @@ private slots:
     void longValuesAndEdgeBlanks()
     {
         GeneratorRun r;
-        r.mode(false, false);
-        r.view.title = QString(10000, QLatin1Char('t'));
+        r.mode(EntryMode::Link);
+        r.request.title = QString(10000, QLatin1Char('t'));
         for (int c = 0; c < 256; ++c)
-            r.view.heading += QChar(c);
-        r.view.withHeading = true;
+            r.request.headingText += QChar(c);
+        r.request.heading = true;
         r.add(" lead.txt"), r.add("trail.txt "), r.add("  "), r.add("in side");
-        QCOMPARE(r.go(), RunOutcome::Completed);
+        QCOMPARE(r.go().outcome, RunOutcome::Completed);
         const QByteArray page = r.page();
         QVERIFY(page.contains("<TITLE>\r\n" + QByteArray(10000, 't') + "\r\n</TITLE>"));
-        QVERIFY(page.contains("<H1>" + r.view.heading.toUtf8() + "</H1>\r\n<A HREF"));
+        QVERIFY(page.contains("<H1>" + r.request.headingText.toUtf8() + "</H1>\r\n<A HREF"));
         QVERIFY(page.endsWith("in side</A><BR><BR>\r\n</BODY>\r\n</HTML>\r\n"));
         QCOMPARE(attributeValues(page, "HREF"), QList<QByteArray>({"%20lead.txt", "trail.txt%20", "%20%20", "in side"}));
-    }
-
-    // 1 MB, 50,000 lines of everything a hand can put in the file: each string
-    // is read cut to 1023 characters, never through half a character, and a
-    // save keeps every line.
-    void hugeSettingsFile()
-    {
-        const QString path = QDir(scratch.path()).filePath("quorva21.ini");
-        QByteArray file;
-        for (int i = 0; i < 12500; ++i)
-            file += "[S" + QByteArray::number(i) + "]\nkey=" + QByteArray(40, 'v') + "\nno equals sign\n=\n";
-        file += "[Default]\nTitledefault=" + QByteArray(200000, 'T') + "\nHeadingdefault=" + QByteArray(1022, 'h')
-                + "\xF0\x9F\x98\x80tail\n[Colors]\nBackground=" + QByteArray(100000, '9') + "\n";
-        GeneratorRun::writeFile(path, file);
-        GenerationOptions o;
-        IniFile ini(path);
-        loadDefaults(o, ini);
-        QCOMPARE(o.DefaultTitle, QString(1023, QLatin1Char('T')));
-        QCOMPARE(o.DefaultHeading, QString(1022, QLatin1Char('h')));  // not half of the emoji
-        QCOMPARE(o.DefaultBgColor, 12632256);                         // out of range: the fallback
-        o.DefaultTitle = QString(10000, QLatin1Char('n'));
-        saveDefaults(o, ini, 1, 2);
-        QCOMPARE(IniFile(path).readString("Default", "Titledefault", {}), QString(1023, QLatin1Char('n')));
-        QCOMPARE(GeneratorRun::page(path).count("no equals sign\r\n"), 12500);
     }
 
     // Creating, each write and the close failing in turn, and then the real
@@ -293,54 +223,37 @@ private slots:
     void outputFailsAtEveryStep()
     {
         GeneratorRun r;
-        r.mode(false, true);
+        r.mode(EntryMode::PlainText);
         r.table(2);
-        r.view.size = r.view.date = r.view.pictureSize = r.view.center = r.view.withHeading = true;
-        r.view.heading = QString(300000, QLatin1Char('h'));
-        r.add("a.gif", gifBytes(10, 10)), r.add("b.jpg", jpegBytes(20, 20)), r.add("c d.txt");
+        r.request.fileSize = r.request.fileDate = r.request.pictureSize = r.request.center = r.request.heading = true;
+        r.request.headingText = QString(300000, QLatin1Char('h'));
+        r.add("a.gif", testfiles::gif(10, 10)), r.add("b.jpg", testfiles::jpeg(20, 20)), r.add("c d.txt");
         int writes = 0, inject = 0;
-        r.gen.setOutputFileFactory([&](const QString &path) {
-            auto f = std::make_unique<StepFailingOutput>();
-            f->real = makeSaveOutputFile(path), f->failAt = inject, f->writes = &writes;
-            return f;
-        });
-        QCOMPARE(r.go(), RunOutcome::Completed);
+        r.outputFactory = [&](const QString &path) {
+            writes = 0;
+            return std::make_unique<FailingOutputFile>(path, inject, &writes);
+        };
+        QCOMPARE(r.go().outcome, RunOutcome::Completed);
         const int total = writes;
         QVERIFY(total > 20);
         for (int step = 1; step <= total + 3; ++step) {
             const bool real = step == total + 3;
             inject = real ? 0 : step;
-            GeneratorRun::writeFile("quorvant.html", "old document");
-            const QStringList before = dirEntries(".");
-            writes = 0;
-            r.messages.shown.clear();
+            testfiles::write(r.path("quorvant.html"), "old document");
+            const QStringList before = dirEntries(r.dir);
+            r.messages.texts.clear();
             r.messages.answers = {MessageResult::Yes};
             {
                 std::optional<FileSizeLimit> limit;
                 if (real)
                     limit.emplace(100000);
-                QCOMPARE(r.go(), RunOutcome::Failed);
+                QCOMPARE(r.go().outcome, RunOutcome::Failed);
             }
             QCOMPARE(r.page(), QByteArray("old document"));
-            QCOMPARE(dirEntries("."), before);
-            QCOMPARE(r.messages.shown.size(), 2);  // the question, then the failure
-            QCOMPARE(r.messages.shown.last(), box(MessageType::Error, MessageButtons::Ok, ioErrorText(real ? EFBIG : ENOSPC)));
+            QCOMPARE(dirEntries(r.dir), before);
+            QCOMPARE(r.messages.texts.size(), 2);  // the question, then the failure
+            QCOMPARE(r.messages.texts.last(), ioErrorText(real ? EFBIG : ENOSPC));
         }
-    }
-
-    // The real disk refusing the settings leaves them as they were.
-    void realSettingsWriteFailure()
-    {
-        const QString path = QDir(scratch.path()).filePath("limited.ini");
-        const QByteArray settingsBytes = "[Sound]\r\nPlaysound=1\r\n" + QByteArray(200000, ';');
-        GeneratorRun::writeFile(path, settingsBytes);
-        {
-            FileSizeLimit limit(100000);
-            GenerationOptions o;
-            IniFile ini(path);
-            QVERIFY_THROWS_EXCEPTION(IniWriteError, saveDefaults(o, ini, 1, 2));
-        }
-        QCOMPARE(GeneratorRun::page(path), settingsBytes);
     }
 
     // Each of the sixteen writes failing in turn: the error names the file,
@@ -364,21 +277,21 @@ private slots:
                 old += "[" + (section = k.section) + "]\r\n";
             old += QByteArray(k.key) + "=" + k.oldValue + "\r\n";
         }
-        GenerationOptions o;
-        o.DefaultTitle = "new title", o.DefaultHeading = "new heading", o.DefaultFileName = "new";
-        o.UseStandardBrowser = false, o.BrowserPath = "/new/browser";
-        o.DefaultTableColumns = 3, o.DefaultTableBorderWidth = 2, o.DefaultTableAlign = "LEFT", o.DefaultTableVAlign = "TOP";
-        o.DefaultBgColor = 1, o.DefaultLinkColor = 2, o.DefaultVLinkColor = 3, o.DefaultTextColor = 4;
-        o.PlaySoundEnabled = true;
+        SavedDefaults d;
+        d.title = "new title", d.heading = "new heading", d.fileName = "new";
+        d.useStandardBrowser = false, d.browserPath = "/new/browser";
+        d.table = {3, 2, "LEFT", "TOP"};
+        d.colors = {1, 2, 3, 4};
+        d.playSound = true;
         const QString message = "Unable to write to " + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
         for (bool existing : {false, true}) {
             for (int failAt = 1; failAt <= 16; ++failAt) {
                 QFile::remove(path);
                 if (existing)
-                    GeneratorRun::writeFile(path, old);
-                FailingIni ini(path, failAt);
+                    testfiles::write(path, old);
+                FailingIniFile ini(path, failAt);
                 try {
-                    saveDefaults(o, ini, 11, 22);
+                    saveDefaults(d, ini, {11, 22});
                     QFAIL("the failed write was not reported");
                 } catch (const IniWriteError &error) {
                     QCOMPARE(error.text, message);
@@ -390,7 +303,7 @@ private slots:
                         QCOMPARE(reread.readString(keys[k].section, keys[k].key, "<none>"), QString::fromUtf8(want));
                     }
                     IniFile again(path);
-                    saveDefaults(o, again, 11, 22);
+                    saveDefaults(d, again, {11, 22});
                 }
             }
         }

@@ -1,6 +1,6 @@
-#include "GenerationOptions.h"
-#include "IniFile.h"
-#include "SettingsStore.h"
+#include "settings/DefaultsStore.h"
+#include "settings/IniFile.h"
+#include "tests/common/FailingFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,29 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-// Injects the failures a real disk gives: the replacement failing at one
-// chosen write (counting from 1), or a file that is there but unreadable.
-class FaultyIni : public IniFile {
-public:
-    FaultyIni(const QString &path, int failAt, bool unreadable = false)
-        : IniFile(path), failAt(failAt), unreadable(unreadable) {}
-    int writes = 0;
-
-protected:
-    bool replaceContent(const QByteArray &content) override
-    {
-        return ++writes != failAt && IniFile::replaceContent(content);
-    }
-    std::optional<QByteArray> readContent() const override
-    {
-        return unreadable ? std::nullopt : IniFile::readContent();
-    }
-
-private:
-    int failAt;
-    bool unreadable;
-};
 
 const QByteArray kTitleLines = "Titledefault=Document created by \"Quorvant\"\r\n"
                                "Headingdefault=Document created by \"Quorvant\"\r\n";
@@ -109,6 +86,8 @@ private slots:
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
+        QTest::newRow("the first of two copies, the one read")
+            << QByteArray("[s]\nk=old\nk=second\n") << "new" << QByteArray("[s]\r\nk=new\r\nk=second\r\n");
         QTest::newRow("replaced where it stands")
             << QByteArray("[s]\nK = old\nz=1\n") << "new" << QByteArray("[s]\r\nK = new\r\nz=1\r\n");
         QTest::newRow("new key before blank lines")
@@ -142,11 +121,9 @@ private slots:
 
     void firstExitWritesEveryKeyInOrder()
     {
-        GenerationOptions options;
+        QCOMPARE(settingsFilePath("/opt/q/"), QStringLiteral("/opt/q/quorva21.ini"));
         IniFile ini(path);
-        loadDefaults(options, ini);
-        QCOMPARE(options.BrowserDisplayName, QStringLiteral("Standard Browser"));
-        saveDefaults(options, ini, loadWindowX(ini, 144), loadWindowY(ini, 86));
+        saveDefaults(loadDefaults(ini), ini, loadWindowPosition(ini, {144, 86}));
         QCOMPARE(content(), "[Position]\r\nx=144\r\ny=86\r\n\r\n[Default]\r\n" + kTitleLines
                      + "Filenamedefault=quorvant\r\nUsestandard=1\r\nBrowserdefault=Standard Browser\r\n\r\n"
                        "[Table]\r\nColumnsdefault=0\r\nBorderwidthdefault=0\r\nAligndefault=CENTER\r\n"
@@ -174,13 +151,8 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, written);
         put(file);
-        GenerationOptions options;
         IniFile ini(path);
-        loadDefaults(options, ini);
-        if (options.BrowserPath.isEmpty())
-            QCOMPARE(options.BrowserDisplayName, QStringLiteral("Internet Browser"));
-        options.TableColumns = 0;  // the activation's range check touches only the current value
-        saveDefaults(options, ini, 144, 86);
+        saveDefaults(loadDefaults(ini), ini, {144, 86});
         QVERIFY2(content().contains(written), content().constData());
     }
 
@@ -189,10 +161,8 @@ private slots:
         put("\xEF\xBB\xBF; edited by hand\n\n[position]\nX = -2000\n\n[DEFAULT]\n; my title\n"
             "TITLEDEFAULT = \"  Spaced  \"\nBrowserdefault=/opt/web/viewer\nusestandard=0\n"
             "Extra=keep me\n\n[Mine]\nanswer=42\n[colors]\nBackground=$FFFFFF");
-        GenerationOptions options;
         IniFile ini(path);
-        loadDefaults(options, ini);
-        saveDefaults(options, ini, loadWindowX(ini, 0), 86);
+        saveDefaults(loadDefaults(ini), ini, {loadWindowPosition(ini, {0, 0}).x(), 86});
         const QByteArray after = content();
         QVERIFY(after.startsWith("\xEF\xBB\xBF; edited by hand\r\n\r\n[position]\r\nX = -2000\r\n"));
         for (const char *kept : {"; my title\r\nTITLEDEFAULT = \"  Spaced  \"\r\n", "usestandard=0\r\nExtra=keep me\r\n",
@@ -201,34 +171,26 @@ private slots:
         QCOMPARE(after.toLower().count("titledefault"), 1);
         QCOMPARE(after.count("\n"), after.count("\r\n"));
 
-        GenerationOptions reloaded;
-        loadDefaults(reloaded, IniFile(path));
-        QCOMPARE(reloaded.DefaultTitle, QStringLiteral("  Spaced  "));
-        QCOMPARE(reloaded.BrowserPath, QStringLiteral("/opt/web/viewer"));
-    }
-
-    void failedWriteStopsExit()
-    {
-        FaultyIni ini(path, 5);
-        GenerationOptions options;
-        try {
-            saveDefaults(options, ini, 1, 2);
-            QFAIL("the failed write was not reported");
-        } catch (const IniWriteError &error) {
-            QCOMPARE(error.text, "Unable to write to " + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-        }
-        QCOMPARE(ini.writes, 5);
-        QCOMPARE(content(), "[Position]\r\nx=1\r\ny=2\r\n\r\n[Default]\r\n" + kTitleLines);
-        QCOMPARE(IniFile(path).readInteger("Position", "y", 0), 2);
+        const SavedDefaults reloaded = loadDefaults(IniFile(path));
+        QCOMPARE(reloaded.title, QStringLiteral("  Spaced  "));
+        QCOMPARE(reloaded.browserPath, QStringLiteral("/opt/web/viewer"));
     }
 
     void unreadableFileIsNotReplaced()
     {
         put("[Sound]\r\nPlaysound=1\r\n; precious\r\n");
-        FaultyIni ini(path, 0, true);
+        FailingIniFile ini(path, 0, true);
         QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.writeInteger("Position", "x", 1));
         QCOMPARE(ini.readBool("Sound", "Playsound", false), false);
         QCOMPARE(content(), QByteArray("[Sound]\r\nPlaysound=1\r\n; precious\r\n"));
+    }
+
+    void shortWriteIsReported()
+    {
+        // A disk that takes only part of the file.
+        const FileSizeLimit limit(16);
+        QVERIFY_THROWS_EXCEPTION(IniWriteError, IniFile(path).writeString("Default", "Titledefault", QString(100, 'a')));
+        QVERIFY(!QFile::exists(path));
     }
 
     void largeFileReadsAndWrites()

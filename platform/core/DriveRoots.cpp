@@ -1,4 +1,4 @@
-#include "Drives.h"
+#include "platform/core/DriveRoots.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,0 +1,80 @@
+#include "cli/CliRequest.h"
+
+#include <QHash>
+
+#include <vector>
+
+FileSelection selectFiles(const QStringList &items, const QStringList &names)
+{
+    FileSelection s;
+    if (names.isEmpty()) {
+        s.selected = items;
+        return s;
+    }
+    std::vector<bool> chosen(size_t(items.size()), false);
+    QHash<QString, qsizetype> position;
+    position.reserve(items.size());
+    for (qsizetype i = 0; i < items.size(); ++i)
+        position.insert(items.at(i), i);
+    for (const QString &n : names) {
+        const auto it = position.constFind(n);
+        if (it != position.constEnd())
+            chosen[size_t(*it)] = true;
+        else if (!s.missing.contains(n))
+            s.missing << n;
+    }
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (chosen[size_t(i)])
+            s.selected << items.at(i);
+    }
+    return s;
+}
+
+DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &defaults)
+{
+    DocumentRequest r;
+    DocumentSettings &s = r.settings;
+    s.entryMode = a.mode;
+    s.linkStyle = a.absolute ? LinkStyle::Absolute : LinkStyle::Relative;
+    s.showPath = a.absolute && a.showPath;
+    s.htmlExtension = !a.htm;
+
+    s.colors = defaults.colors;
+    if (a.bgColor)
+        s.colors.background = *a.bgColor;
+    if (a.linkColor)
+        s.colors.link = *a.linkColor;
+    if (a.vlinkColor)
+        s.colors.visitedLink = *a.vlinkColor;
+    if (a.textColor)
+        s.colors.text = *a.textColor;
+
+    s.table = defaults.table.inRange();
+    if (a.columns)
+        s.table.columns = *a.columns;
+    if (a.border)
+        s.table.borderWidth = *a.border;
+    if (a.align)
+        s.table.align = *a.align;
+    if (a.valign)
+        s.table.verticalAlign = *a.valign;
+    s.table = s.table.inRange();
+
+    r.title = a.title.value_or(defaults.title);
+    r.heading = !a.noHeading;
+    // An unticked "Document Heading" empties the field.
+    r.headingText = a.noHeading ? QString() : a.heading.value_or(defaults.heading);
+    r.center = a.center;
+    r.fileSize = a.size;
+    r.fileDate = a.date;
+    r.pictureSize = a.pictureSize;
+    r.shrinkToFit = a.mode == EntryMode::Picture && a.shrink;
+    r.pictureAsLink = a.mode == EntryMode::Picture && a.pictureLink;
+    r.showSubdirectories = a.mode == EntryMode::PlainText && a.subdirs;
+    r.documentName = a.name.value_or(defaults.fileName);
+    r.defaultTitle = defaults.title;
+    r.defaultHeading = defaults.heading;
+    r.defaultFileName = defaults.fileName;
+    r.screenWidth = a.screenWidth;
+    return r;
+}

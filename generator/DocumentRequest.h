@@ -1,0 +1,33 @@
+#pragma once
+// Everything one document creation needs, taken when the user presses
+// "Create HTML-Document" (or from the command line).
+
+#include "generator/DocumentSettings.h"
+
+#include <QString>
+#include <QStringList>
+
+struct DocumentRequest {
+    QString directory;          // the listed directory, a full native path
+    QStringList selectedNames;  // bare file names, in the order of the list
+    QString startDirectory;     // where absolute-link documents go
+
+    QString title;              // as typed; empty: defaultTitle
+    bool heading = false;
+    QString headingText;        // as typed; empty: defaultHeading
+    bool center = false;
+    bool fileSize = false;
+    bool fileDate = false;
+    bool pictureSize = false;
+    bool shrinkToFit = false;   // picture mode only
+    bool pictureAsLink = false; // picture mode only
+    bool showSubdirectories = false;  // plain-text mode only
+    QString documentName;       // the name field; empty: defaultFileName + ".htm"
+
+    QString defaultTitle;
+    QString defaultHeading;
+    QString defaultFileName;
+
+    int screenWidth = 1024;     // limits shrunk pictures
+    DocumentSettings settings;
+};

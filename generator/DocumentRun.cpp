@@ -1,0 +1,109 @@
+#include "generator/DocumentRun.h"
+
+#include "generator/EntryFile.h"
+#include "generator/EntryWriter.h"
+#include "generator/PageOutput.h"
+#include "generator/PageWriter.h"
+#include "generator/RunFeedback.h"
+#include "generator/SubdirectoryListing.h"
+#include "platform/core/MessageBoxes.h"
+#include "platform/core/NativePaths.h"
+
+#include <QDir>
+#include <QFile>
+
+DocumentRun::DocumentRun(DocumentRequest request, MessageBoxes &messages, RunFeedback &feedback)
+    : request(std::move(request)), messages(messages), feedback(feedback), outputFactory(makeSaveOutputFile)
+{
+}
+
+void DocumentRun::setOutputFileFactory(OutputFileFactory factory)
+{
+    outputFactory = factory ? std::move(factory) : OutputFileFactory(makeSaveOutputFile);
+}
+
+RunResult DocumentRun::run()
+{
+    RunResult result;
+    result.fileCount = int(request.selectedNames.size());
+    feedback.runStarted(result.fileCount);
+    if (result.fileCount == 0) {
+        messages.show(MessageType::Error, QStringLiteral("No Files selected!"), MessageButtons::Ok);
+        return result;
+    }
+
+    const PathStyle style = nativePathStyle();
+    const bool absolute = request.settings.linkStyle == LinkStyle::Absolute;
+    // Absolute-link documents go where the program was started; a root keeps its single separator.
+    const QString documentDir = withTrailingSeparator(absolute ? request.startDirectory : request.directory, style);
+    const QString fileName = request.documentName.isEmpty()
+                                 ? request.defaultFileName + QStringLiteral(".htm")
+                                 : request.documentName
+                                       + (request.settings.htmlExtension ? QStringLiteral(".html") : QStringLiteral(".htm"));
+    // A name field holding a path of its own writes there.
+    const QString outputPath = !absolute && QDir::isAbsolutePath(fileName) ? fileName : documentDir + fileName;
+    result.outputPath = outputPath;
+
+    QFile existing;
+    if (openListedFile(existing, outputPath)) {
+        existing.close();
+        const MessageResult answer = messages.show(
+            MessageType::Information,
+            QStringLiteral("The HTML-Document ") + fileName + QStringLiteral(" already exists! Overwrite?"),
+            MessageButtons::YesNo);
+        if (answer != MessageResult::Yes) {
+            result.outcome = RunOutcome::Declined;
+            return result;
+        }
+    }
+
+    try {
+        writeDocument(outputPath, result);
+    } catch (const OutputFailure &failure) {
+        messages.show(MessageType::Error, outputErrorText(failure.code, outputPath), MessageButtons::Ok);
+        result.outcome = RunOutcome::Failed;
+        return result;
+    }
+    result.outcome = RunOutcome::Completed;
+    result.documentPath = documentDir + fileName;
+    return result;
+}
+
+void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
+{
+    // Destroyed before its commit, the file leaves an existing document as it was.
+    const std::unique_ptr<OutputFile> file = outputFactory(outputPath);
+    if (!file->open())
+        throw OutputFailure{file->error()};
+    PageOutput out(*file);
+    PageWriter page(request, out);
+    page.writeHead();
+
+    PlainTextColumns columns;
+    if (request.settings.entryMode == EntryMode::PlainText && !request.settings.table.isTable()) {
+        for (const QString &name : request.selectedNames)
+            columns.nameWidth = qMax(columns.nameWidth, int(name.size()));
+        if (request.showSubdirectories) {
+            const SubdirectoryListing listing = listSubdirectories(request.directory, QLocale::system());
+            columns.nameWidth = qMax(columns.nameWidth, listing.longestName);
+            writeSubdirectoryLines(out, listing, withTrailingSeparator(request.directory, nativePathStyle()),
+                                   request.settings.showPath, request.fileDate, columns.nameWidth);
+            result.subdirectoryCount = int(listing.names.size());
+            columns.afterSubdirectoryLines = result.subdirectoryCount > 0;
+        }
+    }
+
+    EntryWriter entries(request, out, messages, columns);
+    int position = 0;
+    for (const QString &name : request.selectedNames) {
+        ++position;
+        feedback.entryWritten(position);
+        page.openCell(position);
+        entries.writeEntry(name);
+        page.closeCell(position, result.fileCount);
+    }
+    result.totalBytes = entries.totalBytes();
+    page.writeTail(result.fileCount, result.subdirectoryCount, result.totalBytes);
+    if (!file->commit())
+        throw OutputFailure{file->error()};
+}

@@ -1,0 +1,207 @@
+#include "generator/EntryWriter.h"
+
+#include "generator/DateText.h"
+#include "generator/EntryFile.h"
+#include "generator/HtmlText.h"
+#include "generator/PageOutput.h"
+#include "platform/core/MessageBoxes.h"
+#include "platform/core/NativePaths.h"
+
+#include <QFile>
+
+namespace {
+
+enum class PictureClass { None, Gif, Jpeg };
+
+// The extension from the last dot, compared exactly: .Gif or .Jpg are no pictures.
+PictureClass pictureClass(const QString &fileName)
+{
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return PictureClass::None;
+    const QStringView ext = QStringView(fileName).mid(dot);
+    if (ext == u".gif" || ext == u".GIF")
+        return PictureClass::Gif;
+    if (ext == u".jpg" || ext == u".JPG" || ext == u".jpeg" || ext == u".JPEG")
+        return PictureClass::Jpeg;
+    return PictureClass::None;
+}
+
+int decimalDigits(qint64 value)
+{
+    int digits = 1;
+    for (qint64 v = value < 0 ? -(value / 10) : value / 10; v != 0; v /= 10)
+        ++digits;
+    return digits;
+}
+
+} // namespace
+
+EntryWriter::EntryWriter(const DocumentRequest &request, PageOutput &out, MessageBoxes &messages,
+                         PlainTextColumns columns)
+    : request(request), out(out), messages(messages), columns(columns),
+      dirPath(withTrailingSeparator(request.directory, nativePathStyle())), urlPrefix(fileUrlPrefix(dirPath, nativePathStyle())),
+      locale(QLocale::system())
+{
+}
+
+void EntryWriter::writeEntry(const QString &name)
+{
+    probed.reset();
+    errorShown = false;
+
+    int pictureWidth = 0;
+    if (request.shrinkToFit) {
+        if (const std::optional<PictureSize> size = pictureSize(name); size && size->width != 0)
+            pictureWidth = shrunkWidth(size->width);
+    }
+    if (request.settings.linkStyle == LinkStyle::Absolute)
+        writeBody(request.settings.showPath ? dirPath + name : name, urlPrefix + name, pictureWidth);
+    else
+        writeBody(name, relativeLinkTarget(name), pictureWidth);
+    writeDetails(name);
+    lineBreak();
+}
+
+void EntryWriter::writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth)
+{
+    const QByteArray text = htmlText(displayText);
+    const QByteArray link = linkText(linkTarget);
+    switch (request.settings.entryMode) {
+    case EntryMode::Picture:
+        if (request.pictureAsLink)
+            out.put("<A HREF=\"" + link + "\">");
+        if (pictureWidth != 0)
+            out.put("<IMG WIDTH = \"" + QByteArray::number(pictureWidth) + "\" SRC=\"" + link + "\">");
+        else
+            out.put("<IMG SRC=\"" + link + "\">");
+        if (request.pictureAsLink)
+            out.put("</A>");
+        out.putLine("<BR><BR>");
+        out.put("<STRONG>" + text + "</STRONG>");
+        break;
+    case EntryMode::PlainText:
+        out.put(text);
+        break;
+    case EntryMode::Link:
+        out.put("<A HREF=\"" + link + "\">" + text + "</A>");
+        break;
+    }
+}
+
+void EntryWriter::writeDetails(const QString &name)
+{
+    // One open serves both size and date: a file cannot change between them
+    // while the run holds the thread, and every open costs system calls.
+    std::optional<ListedFileFacts> facts;
+    const auto fileFacts = [&]() -> const ListedFileFacts & {
+        if (!facts)
+            facts = listedFileFacts(dirPath + name);
+        return *facts;
+    };
+    if (request.fileSize) {
+        if (!fileFacts().ok) {
+            accessError(name);
+        } else {
+            const qint64 size = facts->size;
+            leadIn(Detail::Size, name);
+            if (request.settings.entryMode != EntryMode::Picture)
+                total += size;
+            if (aligned())
+                out.pad(11 - decimalDigits(size));
+            out.put(QByteArray::number(size) + " Bytes");
+        }
+    }
+    if (request.fileDate) {
+        if (!fileFacts().ok) {
+            accessError(name);
+        } else {
+            leadIn(Detail::Date, name);
+            out.put(modifiedText(facts->modifiedSecs).toLocal8Bit());
+        }
+    }
+    if (request.pictureSize) {
+        if (const std::optional<PictureSize> size = pictureSize(name)) {
+            leadIn(Detail::PictureFormat, name);
+            out.put(size->format + ' ' + QByteArray::number(size->width) + 'x' + QByteArray::number(size->height));
+        }
+    }
+}
+
+std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
+{
+    if (probed)
+        return *probed;
+    const PictureClass kind = pictureClass(name);
+    if (kind == PictureClass::None)
+        return *(probed = std::optional<PictureSize>());
+    QFile file;
+    if (!openListedFile(file, dirPath + name)) {
+        accessError(name);
+        return *(probed = std::optional<PictureSize>());
+    }
+    return *(probed = kind == PictureClass::Gif ? probeGif(file) : probeJpeg(file));
+}
+
+int EntryWriter::shrunkWidth(int width) const
+{
+    const int usable = request.screenWidth - 40;
+    const int columns = request.settings.table.columns;
+    // Halving never gets below a negative limit: treat it as 0.
+    const int limit = qMax(0, columns != 0 ? usable / columns : usable);
+    while (width > limit)
+        width /= 2;
+    return width;
+}
+
+bool EntryWriter::aligned() const
+{
+    return request.settings.entryMode == EntryMode::PlainText && !isTable();
+}
+
+void EntryWriter::leadIn(Detail detail, const QString &name)
+{
+    if (!aligned()) {
+        if (isTable())
+            out.putLine("<BR>");
+        else if (request.settings.entryMode != EntryMode::PlainText)
+            out.put(", ");
+        return;
+    }
+    const int nameLength = int(name.size());
+    const bool afterColumn = (detail == Detail::Date && request.fileSize)
+                             || (detail == Detail::PictureFormat && (request.fileSize || request.fileDate));
+    if (afterColumn)
+        out.pad(3);
+    else if (detail == Detail::Size || !columns.afterSubdirectoryLines)
+        out.pad(columns.nameWidth + 2 - nameLength);
+    else
+        out.pad(columns.nameWidth + 22 - nameLength);
+}
+
+void EntryWriter::lineBreak()
+{
+    if (isTable())
+        return;
+    if (request.settings.entryMode == EntryMode::PlainText)
+        out.putLine("<BR>");
+    else
+        out.putLine("<BR><BR>");
+}
+
+void EntryWriter::accessError(const QString &name)
+{
+    if (errorShown)
+        return;
+    messages.show(MessageType::Warning, QStringLiteral("File access error\r") + name, MessageButtons::Ok);
+    errorShown = true;
+}
+
+QString EntryWriter::modifiedText(qint64 modifiedSecs)
+{
+    if (lastModified != modifiedSecs) {
+        lastModifiedText = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale);
+        lastModified = modifiedSecs;
+    }
+    return lastModifiedText;
+}

@@ -1,0 +1,65 @@
+#pragma once
+// One entry of the page: a link, a picture with its caption, or a line of
+// plain text, followed by the details the request asks for (size, date,
+// picture format and size).
+
+#include "generator/DocumentRequest.h"
+#include "generator/PictureProbes.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+class MessageBoxes;
+class PageOutput;
+
+// Where the details of a plain-text page without table stand: the names are
+// padded to nameWidth; after subdirectory lines a date without a size moves
+// right by the width of the size column.
+struct PlainTextColumns {
+    int nameWidth = 0;
+    bool afterSubdirectoryLines = false;
+};
+
+class EntryWriter {
+public:
+    EntryWriter(const DocumentRequest &request, PageOutput &out, MessageBoxes &messages,
+                PlainTextColumns columns);
+
+    void writeEntry(const QString &name);
+    // The sizes of the link and plain-text entries written so far.
+    qint64 totalBytes() const { return total; }
+
+private:
+    enum class Detail { Size, Date, PictureFormat };
+    void writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth);
+    void writeDetails(const QString &name);
+    std::optional<PictureSize> pictureSize(const QString &name);
+    int shrunkWidth(int width) const;
+    void leadIn(Detail detail, const QString &name);
+    void lineBreak();
+    void accessError(const QString &name);
+    QString modifiedText(qint64 modifiedSecs);
+    bool aligned() const;
+    bool isTable() const { return request.settings.table.isTable(); }
+
+    const DocumentRequest &request;
+    PageOutput &out;
+    MessageBoxes &messages;
+    const PlainTextColumns columns;
+    const QString dirPath;    // the listed directory and its separator
+    const QString urlPrefix;  // for absolute links
+    QLocale locale;
+    qint64 total = 0;
+
+    // One entry's state: its picture is probed at most once, and a file that
+    // cannot be opened is reported once.
+    std::optional<std::optional<PictureSize>> probed;
+    bool errorShown = false;
+
+    // Files written together share their time stamps, and converting to
+    // local time asks the system for the time zone: the last text is reused.
+    std::optional<qint64> lastModified;
+    QString lastModifiedText;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// How a document creation ended.
+
+#include <QString>
+#include <QtGlobal>
+
+enum class RunOutcome {
+    Completed,    // the document was written and committed
+    NoSelection,  // "No Files selected!" was shown
+    Declined,     // the user kept the existing document
+    Failed,       // an I/O error ended the run; an existing document is untouched
+};
+
+struct RunResult {
+    RunOutcome outcome = RunOutcome::NoSelection;
+    QString outputPath;     // the file written, or that would have been
+    QString documentPath;   // completed: the document as the browser button names it
+    int fileCount = 0;      // entries written
+    int subdirectoryCount = 0;
+    qint64 totalBytes = 0;  // sizes of link and plain-text entries
+};

@@ -1,0 +1,91 @@
+#include "settings/DefaultsStore.h"
+
+#include "platform/core/NativePaths.h"
+#include "settings/IniFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const QString kPosition = QStringLiteral("Position");
+const QString kDefault = QStringLiteral("Default");
+const QString kTable = QStringLiteral("Table");
+const QString kColors = QStringLiteral("Colors");
+const QString kSound = QStringLiteral("Sound");
+
+}  // namespace
+
+QString browserDisplayName(bool useStandardBrowser, const QString &browserPath)
+{
+    if (useStandardBrowser)
+        return kStandardBrowser;
+    if (browserPath.isEmpty())
+        return QStringLiteral("Internet Browser");
+    return fileNamePart(browserPath, nativePathStyle());
+}
+
+QString programDirectory()
+{
+    const QString dir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    return withTrailingSeparator(dir, nativePathStyle());
+}
+
+QString settingsFilePath(const QString &programDir)
+{
+    return programDir + QStringLiteral("quorva21.ini");
+}
+
+SavedDefaults loadDefaults(const IniFile &ini)
+{
+    SavedDefaults d;
+    d.heading = ini.readString(kDefault, QStringLiteral("Headingdefault"), kDefaultTitleText);
+    d.title = ini.readString(kDefault, QStringLiteral("Titledefault"), kDefaultTitleText);
+    d.fileName = ini.readString(kDefault, QStringLiteral("Filenamedefault"), kDefaultFileName);
+
+    d.useStandardBrowser = ini.readBool(kDefault, QStringLiteral("Usestandard"), true);
+    d.browserPath = d.useStandardBrowser ? kStandardBrowser
+                                         : ini.readString(kDefault, QStringLiteral("Browserdefault"), QString());
+
+    // No range check here: the window brings the document's table into range
+    // and leaves the saved defaults as they were read.
+    d.table.columns = ini.readInteger(kTable, QStringLiteral("Columnsdefault"), 0);
+    d.table.borderWidth = ini.readInteger(kTable, QStringLiteral("Borderwidthdefault"), 0);
+    d.table.align = ini.readString(kTable, QStringLiteral("Aligndefault"), QStringLiteral("CENTER"));
+    d.table.verticalAlign = ini.readString(kTable, QStringLiteral("VAligndefault"), QStringLiteral("MIDDLE"));
+
+    d.colors.background = ini.readInteger(kColors, QStringLiteral("Background"), 12632256);
+    d.colors.link = ini.readInteger(kColors, QStringLiteral("Links"), 16711680);
+    d.colors.visitedLink = ini.readInteger(kColors, QStringLiteral("VisitedLinks"), 8388672);
+    d.colors.text = ini.readInteger(kColors, QStringLiteral("Text"), 0);
+
+    d.playSound = ini.readBool(kSound, QStringLiteral("Playsound"), false);
+    return d;
+}
+
+QPoint loadWindowPosition(const IniFile &ini, QPoint fallback)
+{
+    return QPoint(ini.readInteger(kPosition, QStringLiteral("x"), fallback.x()),
+                  ini.readInteger(kPosition, QStringLiteral("y"), fallback.y()));
+}
+
+void saveDefaults(const SavedDefaults &d, IniFile &ini, QPoint windowPosition)
+{
+    // This order decides the order of sections and keys in a new file.
+    ini.writeInteger(kPosition, QStringLiteral("x"), windowPosition.x());
+    ini.writeInteger(kPosition, QStringLiteral("y"), windowPosition.y());
+    ini.writeString(kDefault, QStringLiteral("Titledefault"), d.title);
+    ini.writeString(kDefault, QStringLiteral("Headingdefault"), d.heading);
+    ini.writeString(kDefault, QStringLiteral("Filenamedefault"), d.fileName);
+    ini.writeBool(kDefault, QStringLiteral("Usestandard"), d.useStandardBrowser);
+    ini.writeString(kDefault, QStringLiteral("Browserdefault"), d.browserPath);
+    ini.writeInteger(kTable, QStringLiteral("Columnsdefault"), d.table.columns);
+    ini.writeInteger(kTable, QStringLiteral("Borderwidthdefault"), d.table.borderWidth);
+    ini.writeString(kTable, QStringLiteral("Aligndefault"), d.table.align);
+    ini.writeString(kTable, QStringLiteral("VAligndefault"), d.table.verticalAlign);
+    ini.writeInteger(kColors, QStringLiteral("Background"), d.colors.background);
+    ini.writeInteger(kColors, QStringLiteral("Links"), d.colors.link);
+    ini.writeInteger(kColors, QStringLiteral("VisitedLinks"), d.colors.visitedLink);
+    ini.writeInteger(kColors, QStringLiteral("Text"), d.colors.text);
+    ini.writeBool(kSound, QStringLiteral("Playsound"), d.playSound);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// What the settings file keeps between sessions: the default texts, the
+// browser, the table and colour defaults, and the completion sound switch.
+
+#include "generator/PageColors.h"
+#include "generator/TableSettings.h"
+
+#include <QString>
+
+inline const QString kDefaultTitleText = QStringLiteral("Document created by \"Quorvant\"");
+inline const QString kDefaultFileName = QStringLiteral("quorvant");
+// The browser value while the standard browser is in use.
+inline const QString kStandardBrowser = QStringLiteral("Standard Browser");
+
+struct SavedDefaults {
+    QString title = kDefaultTitleText;
+    QString heading = kDefaultTitleText;
+    QString fileName = kDefaultFileName;
+    bool useStandardBrowser = true;
+    QString browserPath;
+    TableSettings table;  // as read: a hand-edited file may hold values out of range
+    PageColors colors;
+    bool playSound = false;
+};
+
+// How the browser button names the browser: "Standard Browser", the chosen
+// program's file name, or "Internet Browser" while none is chosen.
+QString browserDisplayName(bool useStandardBrowser, const QString &browserPath);

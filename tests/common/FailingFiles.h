@@ -1,0 +1,67 @@
+#pragma once
+// The document and the settings file failing where a real disk can fail.
+
+#include "generator/OutputFile.h"
+#include "settings/IniFile.h"
+
+#include <cerrno>
+#include <memory>
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+// The real document file, failing at one chosen step: 1 its creation, 2 the
+// commit, n > 2 the write n - 2; 0 never. Writes are counted into *writes
+// when given.
+struct FailingOutputFile final : OutputFile {
+    FailingOutputFile(const QString &path, int failAt, int *writes = nullptr)
+        : real(makeSaveOutputFile(path)), failAt(failAt), writes(writes ? writes : &ownWrites) {}
+    std::unique_ptr<OutputFile> real;
+    int failAt;
+    int ownWrites = 0;
+    int *writes;
+
+    bool open() override { return failAt != 1 && real->open(); }
+    bool write(QByteArrayView bytes) override { return ++*writes != failAt - 2 && real->write(bytes); }
+    bool commit() override { return failAt != 2 && real->commit(); }
+    int error() const override { return failAt ? ENOSPC : real->error(); }
+};
+
+// The real settings file, failing its write number failAt (counting from 1),
+// or unreadable although it is there.
+struct FailingIniFile final : IniFile {
+    FailingIniFile(const QString &path, int failAt, bool unreadable = false)
+        : IniFile(path), failAt(failAt), unreadable(unreadable) {}
+    int failAt;
+    bool unreadable;
+    int writes = 0;
+
+protected:
+    bool replaceContent(const QByteArray &content) override
+    {
+        return ++writes != failAt && IniFile::replaceContent(content);
+    }
+    std::optional<QByteArray> readContent() const override
+    {
+        return unreadable ? std::nullopt : IniFile::readContent();
+    }
+};
+
+// Lowers the largest file this process may write, so real writes fail with
+// EFBIG (also for root); restores the limit when it goes out of scope.
+struct FileSizeLimit {
+#ifdef Q_OS_UNIX
+    rlimit old{};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed process
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit lower{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+#else
+    explicit FileSizeLimit(long) { QSKIP("file size limits are POSIX"); }
+#endif
+};

@@ -1,0 +1,60 @@
+#pragma once
+// One document creation over a fresh temporary directory: files are added
+// there and selected, the request is set up like the window's first start,
+// and the page is read back after the run.
+
+#include "generator/DateText.h"
+#include "generator/DocumentRun.h"
+#include "generator/RunFeedback.h"
+#include "settings/SavedDefaults.h"
+#include "tests/common/ScriptedMessages.h"
+#include "tests/common/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+struct RecordedFeedback final : RunFeedback {
+    int entries = -1;      // as the run started
+    QList<int> progress;   // every entryWritten
+    void runStarted(int entryCount) override { entries = entryCount, progress.clear(); }
+    void entryWritten(int done) override { progress << done; }
+};
+
+struct GeneratorRun {
+    QTemporaryDir tmp;
+    QString dir = QDir::toNativeSeparators(tmp.path());
+    DocumentRequest request;
+    ScriptedMessages messages;
+    RecordedFeedback feedback;
+    DocumentRun::OutputFileFactory outputFactory;
+
+    GeneratorRun()
+    {
+        request.directory = request.startDirectory = dir;
+        request.title = request.defaultTitle = request.defaultHeading = kDefaultTitleText;
+        request.documentName = request.defaultFileName = kDefaultFileName;
+    }
+    QString path(const QString &name) const { return dir + QLatin1Char('/') + name; }
+    void mode(EntryMode mode) { request.settings.entryMode = mode; }
+    void table(int columns, int border = 0)
+    {
+        request.settings.table.columns = columns, request.settings.table.borderWidth = border;
+    }
+    // Writes a file (unless content is null) and selects it.
+    void add(const QString &name, const QByteArray &content = "12345")
+    {
+        if (!content.isNull())
+            testfiles::write(path(name), content);
+        request.selectedNames << name;
+    }
+    RunResult go()
+    {
+        DocumentRun run(request, messages, feedback);
+        run.setOutputFileFactory(outputFactory);
+        return run.run();
+    }
+    QByteArray page(const QString &name = QStringLiteral("quorvant.html")) const { return testfiles::read(path(name)); }
+};
+
+inline QByteArray nbsp(int n) { return QByteArray("&nbsp;").repeated(n); }
+inline QByteArray sampleDate() { return dateText(testfiles::sampleTime(), QLocale::system()).toLocal8Bit(); }

@@ -1,0 +1,60 @@
+#pragma once
+// Files for tests: write, read, stamp with a known time, and the pictures
+// the probes know.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QStringList>
+
+namespace testfiles {
+
+// A local time with an odd second, so the two-second rounding of dates shows.
+inline QDateTime sampleTime() { return QDateTime(QDate(2023, 4, 17), QTime(13, 2, 5)); }
+
+inline bool write(const QString &path, const QByteArray &content, const QDateTime &modified = sampleTime())
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        return false;
+    f.flush();  // a later flush would stamp the time anew
+    return f.setFileTime(modified, QFileDevice::FileModificationTime);
+}
+
+inline QByteArray read(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+inline void writeAll(const QString &dir, const QStringList &names, const QByteArray &content = "x")
+{
+    for (const QString &name : names)
+        write(dir + QLatin1Char('/') + name, content);
+}
+
+inline QByteArray gif(int width, int height, const QByteArray &signature = "GIF89a")
+{
+    return signature + char(width & 0xFF) + char(width >> 8) + char(height & 0xFF) + char(height >> 8)
+           + QByteArray(16, '\0');
+}
+
+// Start of image and a 16-byte JFIF segment: 20 bytes.
+inline QByteArray jfifHeader() { return QByteArray::fromHex("FFD8FFE000104A46494600010100000100010000"); }
+
+inline QByteArray jpegFrame(int code, int width, int height)
+{
+    return QByteArray::fromHex("FF") + char(code) + QByteArray::fromHex("001108") + char(height >> 8)
+           + char(height & 0xFF) + char(width >> 8) + char(width & 0xFF) + QByteArray::fromHex("03012200");
+}
+
+// A quantisation table segment, as real files have after the JFIF header.
+inline QByteArray jpegTables() { return QByteArray::fromHex("FFDB00030000"); }
+inline QByteArray jpegScan() { return QByteArray::fromHex("FFDA000C") + "compressed data"; }
+
+inline QByteArray jpeg(int width, int height)
+{
+    return jfifHeader() + jpegTables() + jpegFrame(0xC0, width, height) + jpegScan();
+}
+
+} // namespace testfiles
