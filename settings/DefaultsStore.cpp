@@ -1,10 +1,12 @@
 #include "settings/DefaultsStore.h"
 
 #include "platform/core/NativePaths.h"
+#include "platform/core/ProgramFiles.h"
 #include "settings/IniFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -13,6 +15,7 @@ const QString kDefault = QStringLiteral("Default");
 const QString kTable = QStringLiteral("Table");
 const QString kColors = QStringLiteral("Colors");
 const QString kSound = QStringLiteral("Sound");
+const QString kSettingsFileName = QStringLiteral("quorva21.ini");
 
 }  // namespace
 
@@ -31,9 +34,24 @@ QString programDirectory()
     return withTrailingSeparator(dir, nativePathStyle());
 }
 
+QString chooseSettingsFile(const QString &programDir, const SettingsPlaceFacts &facts)
+{
+    // An installed program's folder belongs to the package manager, even
+    // when the user may write there (root, or a prefix in the home folder).
+    const bool besideProgram = facts.fileBesideProgram || facts.configDir.isEmpty()
+        || (facts.programDirWritable && !facts.installed);
+    return (besideProgram ? programDir : facts.configDir) + kSettingsFileName;
+}
+
 QString settingsFilePath(const QString &programDir)
 {
-    return programDir + QStringLiteral("quorva21.ini");
+    const QFileInfo dir(programDir);
+    SettingsPlaceFacts facts;
+    facts.fileBesideProgram = QFileInfo::exists(programDir + kSettingsFileName);
+    facts.programDirWritable = dir.isDir() && dir.isWritable();
+    facts.installed = isInstalledProgram(programDir);
+    facts.configDir = userConfigDirectory();
+    return chooseSettingsFile(programDir, facts);
 }
 
 SavedDefaults loadDefaults(const IniFile &ini)
@@ -60,6 +78,7 @@ SavedDefaults loadDefaults(const IniFile &ini)
     d.colors.text = ini.readInteger(kColors, QStringLiteral("Text"), 0);
 
     d.playSound = ini.readBool(kSound, QStringLiteral("Playsound"), false);
+    d.modernPictures = ini.readBool(kDefault, QStringLiteral("Modernpictures"), false);
     return d;
 }
 
@@ -88,4 +107,6 @@ void saveDefaults(const SavedDefaults &d, IniFile &ini, QPoint windowPosition)
     ini.writeInteger(kColors, QStringLiteral("VisitedLinks"), d.colors.visitedLink);
     ini.writeInteger(kColors, QStringLiteral("Text"), d.colors.text);
     ini.writeBool(kSound, QStringLiteral("Playsound"), d.playSound);
+    // Added later than the others: written last, so older files only grow.
+    ini.writeBool(kDefault, QStringLiteral("Modernpictures"), d.modernPictures);
 }

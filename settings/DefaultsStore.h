@@ -10,7 +10,19 @@ class IniFile;
 
 // The program file's directory with a trailing separator.
 QString programDirectory();
-// programDir + "quorva21.ini".
+
+// What decides where the settings file lives.
+struct SettingsPlaceFacts {
+    bool fileBesideProgram = false;   // quorva21.ini is there already
+    bool programDirWritable = false;
+    bool installed = false;           // the program runs from an installation
+    QString configDir;                // the user's configuration folder; empty when unknown
+};
+// "quorva21.ini" beside the program when it is there, or when the program's
+// folder is writable and not an installation's (build folder, portable
+// copy); otherwise in configDir, which Exit creates.
+QString chooseSettingsFile(const QString &programDir, const SettingsPlaceFacts &facts);
+// The same, with the facts asked of the file system.
 QString settingsFilePath(const QString &programDir);
 
 // The defaults with the built-in fallbacks; with the standard browser in
@@ -20,6 +32,6 @@ SavedDefaults loadDefaults(const IniFile &ini);
 // "Position" "x" and "y", each with its fallback.
 QPoint loadWindowPosition(const IniFile &ini, QPoint fallback);
 
-// Exit: the sixteen writes in order. Throws IniWriteError at the first
+// Exit: the seventeen writes in order. Throws IniWriteError at the first
 // failure; the writes before it stay.
 void saveDefaults(const SavedDefaults &defaults, IniFile &ini, QPoint windowPosition);

@@ -32,6 +32,8 @@ std::optional<QByteArray> IniFile::readContent() const
 
 bool IniFile::replaceContent(const QByteArray &content)
 {
+    // The first Exit of an installed program creates its configuration folder.
+    QDir().mkpath(QFileInfo(filePath).absolutePath());
     // No direct-write fallback: a half-written settings file is worse than
     // a failed Exit the user can see and retry.
     QSaveFile file(filePath);

@@ -33,7 +33,8 @@ public:
     void writeBool(const QString &section, const QString &key, bool value);
 
 protected:
-    // Replaces the file's whole content atomically; false when that failed.
+    // Replaces the file's whole content atomically, creating a missing
+    // folder first; false when that failed.
     // Tests override it to inject failures.
     virtual bool replaceContent(const QByteArray &content);
     // The file's bytes; empty when there is no file, nullopt when a file is

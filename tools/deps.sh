@@ -1,14 +1,21 @@
 # Sourced by ./run and ./test: installs the Debian packages the build needs,
 # only when one is missing, then configures and builds into build/.
 # clang and its runtimes (libFuzzer) build the fuzz targets of ./test.
+# help2man makes quorvant-cli's manual page.
+# liburing-dev: on Linux the generator opens and stats files in batches
+# through io_uring (it falls back to one call at a time without it).
+# fonts-liberation: plain-text pages ask for "Courier New"; fontconfig offers
+# Liberation Mono for it, with the same metrics, so the columns line up.
 set -euo pipefail
 
 QUORVANT_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
-  fonts-dejavu-core xdg-utils
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev liburing-dev
+  fonts-dejavu-core fonts-liberation xdg-utils help2man
   clang libclang-rt-14-dev
 )
+# ./test also builds the Debian package and checks it.
+QUORVANT_PACKAGE_CHECKS=(dpkg-dev file desktop-file-utils appstream lintian)
 
 quorvant_missing_packages() {
   local p missing=()
