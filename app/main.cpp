@@ -1,22 +1,22 @@
 // Program entry: the application, then the four windows in their order, then
 // the main window shown until it closes.
 
-#include "GenerationOptions.h"
-#include "Pictures.h"
-#include "QtColorChooser.h"
-#include "QtDocumentShell.h"
-#include "QtHelpViewer.h"
-#include "QtMessageBoxes.h"
-#include "QtProgramChooser.h"
-#include "QtScreenInfo.h"
-#include "QtSoundPlayer.h"
-#include "SettingsStore.h"
-#include "Unit1.h"
-#include "aboutuni.h"
-#include "poptunit.h"
-#include "toptunit.h"
+#include "platform/gui/QtColorChooser.h"
+#include "platform/gui/QtDocumentShell.h"
+#include "platform/gui/QtHelpViewer.h"
+#include "platform/gui/QtMessageBoxes.h"
+#include "platform/gui/QtProgramChooser.h"
+#include "platform/gui/QtScreenInfo.h"
+#include "platform/gui/QtSoundPlayer.h"
+#include "settings/DefaultsStore.h"
+#include "ui/AboutDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/Pictures.h"
+#include "ui/ProgramOptionsDialog.h"
+#include "ui/TableOptionsDialog.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -27,7 +27,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QApplication::setWindowIcon(programIcon());
 
-    GenerationOptions options;
     QtMessageBoxes messages;
     QtColorChooser colors;
     QtScreenInfo screen;
@@ -36,18 +35,18 @@ int main(int argc, char *argv[])
     QtSoundPlayer sound;
     QtProgramChooser programs;
 
-    TForm1 form(options, WindowServices{messages, colors, screen, shell, help, sound},
-                settingsFilePath(programDirectory()));
-    Form1 = &form;
-    messages.setParentWidget(&form);
-    colors.setParentWidget(&form);
+    const QString programDir = programDirectory();
+    MainWindow window(WindowServices{messages, colors, screen, shell, help, sound},
+                      WindowPlaces{programDir, settingsFilePath(programDir), QDir::currentPath()});
+    messages.setParentWidget(&window);
+    colors.setParentWidget(&window);
 
-    aboutbox = new Taboutbox(&form);
-    optionform = new Toptionform(options, colors, programs, &form);
-    tableoptionform = new Ttableoptionform(options, &form);
-    form.setDialogs(aboutbox, optionform, tableoptionform);
-    programs.setParentWidget(optionform);
+    auto *about = new AboutDialog(&window);
+    auto *options = new ProgramOptionsDialog(window.savedDefaults(), colors, programs, &window);
+    auto *tables = new TableOptionsDialog(window.documentSettings().table, window.savedDefaults(), &window);
+    window.setDialogs(about, options, tables);
+    programs.setParentWidget(options);
 
-    form.show();
+    window.show();
     return app.exec();
 }

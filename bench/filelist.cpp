@@ -2,18 +2,8 @@
 // (read the directory, fill the list, paint) and to "Select All" (select every
 // row, count the selection for the status bar, repaint). Median of 5.
 //   bench_filelist DIR
-// Built against the window's own FileListBox when the ui library exists;
-// otherwise a QListView over a QStringListModel with uniform rows stands in.
 
-#include <FileListing.h>
-
-#ifdef QUORVANT_HAVE_UI
-#include <FileListBox.h>
-#else
-#include <QItemSelectionModel>
-#include <QListView>
-#include <QStringListModel>
-#endif
+#include "ui/FileListBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -41,7 +31,6 @@ double timeMs(const std::function<void()> &work)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
-#ifdef QUORVANT_HAVE_UI
 struct List {
     FileListBox box;
     void load(const QString &dir) { box.setDirectory(dir); }
@@ -60,37 +49,6 @@ struct List {
     QWidget &widget() { return box; }
     static const char *kind() { return "FileListBox (the window's file list)"; }
 };
-#else
-struct List {
-    QListView view;
-    QStringListModel model;
-    List()
-    {
-        view.setUniformItemSizes(true);
-        view.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        view.setModel(&model);
-    }
-    void load(const QString &dir) { model.setStringList(listMatchingFiles(dir, QStringLiteral("*.*"))); }
-    int selectAll()
-    {
-        view.selectAll();
-        int n = 0;
-        for (const QItemSelectionRange &r : view.selectionModel()->selection())
-            n += r.height();
-        return n;
-    }
-    int walk() const
-    {
-        int n = 0;
-        const auto *sel = view.selectionModel();
-        for (int i = 0; i < model.rowCount(); ++i)
-            n += sel->isSelected(model.index(i)) ? 1 : 0;
-        return n;
-    }
-    QWidget &widget() { return view; }
-    static const char *kind() { return "stand-in: QListView over QStringListModel, uniform rows"; }
-};
-#endif
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "CaptionFit.h"
+#include "ui/CaptionFit.h"
 
 #include <QCheckBox>
 #include <QFontInfo>

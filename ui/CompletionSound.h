@@ -1,16 +1,46 @@
 #pragma once
-// Where the completion sound is looked for: "ready.wav" beside the program.
+// The sound that marks a finished document ("ready.wav"), opened at each activation of the main window while the user wants it, and
+// played after each document. A device error is shown once, not again at
+// each activation that follows (closing its message box is one), until an
+// open succeeds.
 
-#include "GenerationOptions.h"
+#include <QObject>
+#include <QString>
 
-#include <QFileInfo>
+class MessageBoxes;
+class SoundPlayer;
 
-inline QString completionSoundPath(const GenerationOptions &options)
-{
-    return options.ProgramDir + QStringLiteral("ready.wav");  // ProgramDir ends with a separator
-}
+class CompletionSound final : public QObject {
+    Q_OBJECT
+public:
+    CompletionSound(SoundPlayer &player, MessageBoxes &messages, QString soundFile, QObject *parent = nullptr);
+    ~CompletionSound() override;
 
-inline bool completionSoundExists(const GenerationOptions &options)
-{
-    return QFileInfo(completionSoundPath(options)).isFile();
-}
+    bool fileExists() const;
+    // Whether the file was found and opened for playing.
+    bool isReady() const { return ready; }
+
+    // At activation: not ready, then opened when wanted and there.
+    void prepare(bool wanted);
+    // After the options were saved: a file found there makes the sound ready
+    // (a missing one leaves the earlier verdict), and it is opened again
+    // when wanted and ready.
+    void reopenAfterSaving(bool wanted);
+    void playIfReady(bool wanted);
+    void closeIfReady(bool wanted);
+
+    // While the window is being shown for the first time it is not on the
+    // screen yet: an error message then waits until it is.
+    void setShowingFirstTime(bool first) { showingFirstTime = first; }
+
+private:
+    void open();
+    void reportError(const QString &text);
+
+    SoundPlayer &player;
+    MessageBoxes &messages;
+    const QString soundFile;
+    bool ready = false;
+    bool errorShown = false;
+    bool showingFirstTime = false;
+};

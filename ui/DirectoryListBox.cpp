@@ -1,12 +1,17 @@
-#include "DirectoryListBox.h"
+#include "ui/DirectoryListBox.h"
 
-#include "Drives.h"
+#include "platform/core/DriveRoots.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -23,6 +28,20 @@ public:
         QStyledItemDelegate::paint(painter, shifted, index);
     }
 };
+
+// Only a directory the process could enter is listed: its files are opened
+// through it, and a directory without search permission lists names that
+// cannot be opened.
+bool canEnter(const QString &dir)
+{
+    if (!QFileInfo(dir).isDir())
+        return false;
+#ifdef Q_OS_UNIX
+    return ::access(QFile::encodeName(dir).constData(), X_OK) == 0;
+#else
+    return true;
+#endif
+}
 
 }  // namespace
 
@@ -106,7 +125,7 @@ bool DirectoryListBox::setDirectory(const QString &dir)
     const QString wanted = QDir::cleanPath(QDir(QDir::fromNativeSeparators(dir)).absolutePath());
     if (wanted == current)
         return true;
-    if (!QFileInfo(wanted).isDir() || !QDir::setCurrent(wanted))
+    if (!canEnter(wanted))
         return false;
     current = wanted;
     showEntries();

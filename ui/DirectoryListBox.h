@@ -1,8 +1,7 @@
 #pragma once
 // The directory list: the current directory's path from the root down, each
 // level indented, then its subdirectories (hidden ones left out). Activating
-// an entry (double click, Enter) changes to it; a change makes the directory
-// the process's current directory.
+// an entry (double click, Enter) changes to it.
 
 #include <QAbstractListModel>
 #include <QListView>
@@ -41,7 +40,7 @@ public:
     // The current directory as a native path (no trailing separator except at a root).
     QString directory() const;
     // Changes to dir and emits changed() when it differs from the current one.
-    // False, and nothing changed, when dir cannot be made the current directory.
+    // False, and nothing changed, when dir is no directory the process could enter.
     bool setDirectory(const QString &dir);
 
     int entryCount() const;

@@ -1,8 +1,7 @@
-#include "FileListBox.h"
+#include "ui/FileListBox.h"
 
-#include "FileListing.h"
+#include "generator/FileListing.h"
 
-#include <QDir>
 #include <QItemSelectionModel>
 
 void FileListModel::setNames(QStringList names)
@@ -58,9 +57,6 @@ void FileListBox::setMask(const QString &mask)
 void FileListBox::reread()
 {
     changingFromCode = true;
-    // The bare names of the list resolve against the current directory.
-    if (!dir.isEmpty())
-        QDir::setCurrent(dir);
     listModel->setNames(dir.isEmpty() ? QStringList() : listMatchingFiles(dir, fileMask));
     selectionModel()->clear();
     cacheValid = false;

@@ -1,19 +1,25 @@
 #pragma once
 // Controls at the fixed positions and sizes the windows' layouts give them.
 
-#include "CaptionFit.h"
-#include "FormFont.h"
+#include "ui/CaptionFit.h"
+#include "ui/FormFont.h"
 
 #include <QString>
 #include <QWidget>
 
 template <typename W>
-W *place(QWidget *parent, const char *name, int x, int y, int w, int h)
+W *place(QWidget *parent, const QString &name, int x, int y, int w, int h)
 {
     auto *widget = new W(parent);
-    widget->setObjectName(QLatin1String(name));
+    widget->setObjectName(name);
     widget->setGeometry(x, y, w, h);
     return widget;
+}
+
+template <typename W>
+W *place(QWidget *parent, const char *name, int x, int y, int w, int h)
+{
+    return place<W>(parent, QString::fromLatin1(name), x, y, w, h);
 }
 
 template <typename W>

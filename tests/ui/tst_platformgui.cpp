@@ -1,12 +1,13 @@
 // The real message boxes, colour chooser, shell, program chooser and sound
 // player: what they turn the program's values into, and how they fail.
 
-#include "QtColorChooser.h"
-#include "QtDocumentShell.h"
-#include "QtMessageBoxes.h"
-#include "QtProgramChooser.h"
-#include "QtSoundPlayer.h"
-#include "WaveFile.h"
+#include "platform/gui/QtColorChooser.h"
+#include "platform/gui/QtDocumentShell.h"
+#include "platform/gui/QtMessageBoxes.h"
+#include "platform/gui/QtProgramChooser.h"
+#include "platform/gui/QtSoundPlayer.h"
+#include "platform/core/WaveFile.h"
+#include "tests/common/TestFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -47,11 +48,8 @@ QByteArray wave(const QByteArray &chunks)
 
 bool writeFile(const QString &path, const QByteArray &content, QFileDevice::Permissions permissions = {})
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-        return false;
-    file.close();
-    return permissions == QFileDevice::Permissions() || file.setPermissions(permissions);
+    return testfiles::write(path, content)
+        && (permissions == QFileDevice::Permissions() || QFile::setPermissions(path, permissions));
 }
 
 }  // namespace
@@ -115,20 +113,16 @@ private slots:
         QTemporaryDir dir;
         // A browser whose own path has a blank, reporting what it was given
         // (written aside first, so the report appears whole).
-        const QString browser = dir.filePath(QStringLiteral("my browser"));
+        const QString browser = dir.filePath("my browser");
         QVERIFY(writeFile(browser, "#!/bin/sh\nprintf '%s|%s' \"$#\" \"$1\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.out\"\n",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         // Blanks, quotes and a length far beyond the old 160-character line.
-        const QString document = dir.filePath(QStringLiteral("my pages/it's \"new\" ") + QString(200, QLatin1Char('p'))
-                                              + QStringLiteral(".html"));
+        const QString document = dir.filePath("my pages/it's \"new\" " + QString(200, 'p') + ".html");
 
         QtDocumentShell shell;
         QVERIFY(shell.startProgram(browser, {document}));
-        const QString report = browser + QStringLiteral(".out");
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(report), 10000);
-        QFile result(report);
-        QVERIFY(result.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(result.readAll()), QStringLiteral("1|") + document);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(browser + ".out"), 10000);
+        QCOMPARE(QString::fromUtf8(testfiles::read(browser + ".out")), "1|" + document);
     #endif
     }
 
@@ -136,10 +130,10 @@ private slots:
     {
         QTemporaryDir dir;
         QtDocumentShell shell;
-        QCOMPARE(shell.openDocument(dir.filePath(QStringLiteral("gone.html"))), OpenResult::Missing);
+        QCOMPARE(shell.openDocument(dir.filePath("gone.html")), OpenResult::Missing);
         QCOMPARE(shell.openDocument(dir.path()), OpenResult::Missing);  // a directory is no document
-        QVERIFY(!shell.startProgram(QString(), {QStringLiteral("x.html")}));
-        QVERIFY(!shell.startProgram(dir.filePath(QStringLiteral("no such browser")), {QStringLiteral("x.html")}));
+        QVERIFY(!shell.startProgram(QString(), {"x.html"}));
+        QVERIFY(!shell.startProgram(dir.filePath("no such browser"), {"x.html"}));
 
         // The association query: only a query that ran and named nothing says "none".
         QVERIFY(queryNamesNoProgram(true, "\n"));
@@ -151,12 +145,12 @@ private slots:
     {
         // POSIX: "*.*" would hide names without a dot, which most programs have.
         for (const QString &filter : programFileFilters(PathStyle::Posix))
-            QVERIFY2(filter.endsWith(QLatin1String("(*)")), qPrintable(filter));
+            QVERIFY2(filter.endsWith("(*)"), qPrintable(filter));
 
     #ifndef Q_OS_WIN
         QTemporaryDir dir;
-        const QString program = dir.filePath(QStringLiteral("viewer"));
-        const QString page = dir.filePath(QStringLiteral("page.html"));
+        const QString program = dir.filePath("viewer");
+        const QString page = dir.filePath("page.html");
         QVERIFY(writeFile(program, "x", QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ExeGroup));
         QVERIFY(writeFile(page, "x", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
         QVERIFY(QtProgramChooser::listedAsProgram(QFileInfo(program)));
@@ -171,21 +165,21 @@ private slots:
         QtSoundPlayer player;
         QString asyncError;
         player.setErrorHandler([&](const QString &text) { asyncError = text; });
-        const QString missing = dir.filePath(QStringLiteral("ready.wav"));
+        const QString missing = dir.filePath("ready.wav");
         QVERIFY(player.open(missing).contains(QDir::toNativeSeparators(missing)));
-        const QString text = dir.filePath(QStringLiteral("text.wav"));
+        const QString text = dir.filePath("text.wav");
         QVERIFY(writeFile(text, "just some text, not a sound"));
-        QVERIFY(player.open(text).contains(QStringLiteral("not a wave file")));
+        QVERIFY(player.open(text).contains("not a wave file"));
         player.play();  // nothing open: nothing happens
 
         // A good file opens, or fails at once with the device's words where
         // there is no sound device (as on build machines).
-        const QString good = dir.filePath(QStringLiteral("good.wav"));
+        const QString good = dir.filePath("good.wav");
         QVERIFY(writeFile(good, wave(chunk("fmt ", fmtBody(1, 16)) + chunk("data", QByteArray(4410, 0)))));
         QElapsedTimer clock;
         clock.start();
         const QString error = player.open(good);
-        QVERIFY2(error.isEmpty() || error.contains(QStringLiteral("sound")), qPrintable(error));
+        QVERIFY2(error.isEmpty() || error.contains("sound"), qPrintable(error));
         player.play();
         player.play();
         player.close();

@@ -1,6 +1,6 @@
-#include "ModalForm.h"
+#include "ui/FixedSizeDialog.h"
 
-#include "ScreenInfo.h"
+#include "platform/core/ScreenInfo.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,12 +12,12 @@ Qt::WindowFlags fixedDialogFrame()
         | Qt::WindowCloseButtonHint;
 }
 
-ModalForm::ModalForm(QWidget *parent, Qt::WindowFlags flags, Placement placement)
+FixedSizeDialog::FixedSizeDialog(QWidget *parent, Qt::WindowFlags flags, Placement placement)
     : QDialog(parent, flags), placement(placement)
 {
 }
 
-void ModalForm::setVisible(bool visible)
+void FixedSizeDialog::setVisible(bool visible)
 {
     // Placed before Qt would centre it over its parent; an explicit move
     // also makes Qt keep the place for later showings.
@@ -38,7 +38,7 @@ void ModalForm::setVisible(bool visible)
     QDialog::setVisible(visible);
 }
 
-void ModalForm::keyPressEvent(QKeyEvent *event)
+void FixedSizeDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Cancel)) {
         event->accept();

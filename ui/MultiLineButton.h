@@ -1,20 +1,20 @@
 #pragma once
 // A push button whose caption wraps onto further lines within the button's
-// width while MultiLine is true (the default); false keeps it on one line.
+// width while multiLine is true (the default); false keeps it on one line.
 
 #include <QPushButton>
 
 class QTextLayout;
 
-class TMultiLineBtn : public QPushButton {
+class MultiLineButton : public QPushButton {
     Q_OBJECT
-    Q_PROPERTY(bool MultiLine READ MultiLine WRITE setMultiLine NOTIFY MultiLineChanged)
+    Q_PROPERTY(bool multiLine READ multiLine WRITE setMultiLine NOTIFY multiLineChanged)
 
 public:
-    explicit TMultiLineBtn(QWidget *parent = nullptr);
-    explicit TMultiLineBtn(const QString &caption, QWidget *parent = nullptr);
+    explicit MultiLineButton(QWidget *parent = nullptr);
+    explicit MultiLineButton(const QString &caption, QWidget *parent = nullptr);
 
-    bool MultiLine() const { return FMultiLine; }
+    bool multiLine() const { return wraps; }
     // Setting the value it already has does nothing; a change re-lays the
     // caption and leaves focus, geometry, caption and enabled state alone.
     void setMultiLine(bool value);
@@ -26,7 +26,7 @@ public:
     QSize minimumSizeHint() const override;
 
 signals:
-    void MultiLineChanged(bool multiLine);
+    void multiLineChanged(bool multiLine);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -36,5 +36,5 @@ private:
     // Lays the caption out in layout for width; returns the height used.
     qreal layoutCaption(QTextLayout &layout, qreal width) const;
 
-    bool FMultiLine = true;
+    bool wraps = true;
 };

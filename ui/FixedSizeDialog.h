@@ -6,12 +6,12 @@
 
 #include <QDialog>
 
-class ModalForm : public QDialog {
+class FixedSizeDialog : public QDialog {
     Q_OBJECT
 public:
     enum class Placement { CentreFirstTime, CentreEveryTime };
 
-    ModalForm(QWidget *parent, Qt::WindowFlags flags, Placement placement);
+    FixedSizeDialog(QWidget *parent, Qt::WindowFlags flags, Placement placement);
     void setVisible(bool visible) override;
 
 protected:

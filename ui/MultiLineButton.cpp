@@ -1,4 +1,4 @@
-#include "MLButton.h"
+#include "ui/MultiLineButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -24,32 +24,32 @@ QString shownCaption(const QString &text)
 
 }  // namespace
 
-TMultiLineBtn::TMultiLineBtn(QWidget *parent) : QPushButton(parent) {}
+MultiLineButton::MultiLineButton(QWidget *parent) : QPushButton(parent) {}
 
-TMultiLineBtn::TMultiLineBtn(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+MultiLineButton::MultiLineButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
 
-void TMultiLineBtn::setMultiLine(bool value)
+void MultiLineButton::setMultiLine(bool value)
 {
-    if (value == FMultiLine)
+    if (value == wraps)
         return;
-    FMultiLine = value;
+    wraps = value;
     updateGeometry();
     update();
-    emit MultiLineChanged(value);
+    emit multiLineChanged(value);
 }
 
-QRect TMultiLineBtn::captionRect() const
+QRect MultiLineButton::captionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(2, 1, -2, -1);
 }
 
-qreal TMultiLineBtn::layoutCaption(QTextLayout &layout, qreal width) const
+qreal MultiLineButton::layoutCaption(QTextLayout &layout, qreal width) const
 {
-    QTextOption textOption(FMultiLine ? Qt::AlignHCenter : Qt::AlignLeft);
+    QTextOption textOption(wraps ? Qt::AlignHCenter : Qt::AlignLeft);
     // Long paths have no blanks: they break anywhere rather than run out of the button.
-    textOption.setWrapMode(FMultiLine ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
+    textOption.setWrapMode(wraps ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     layout.setText(shownCaption(text()));
     layout.setFont(font());
     layout.setTextOption(textOption);
@@ -60,7 +60,7 @@ qreal TMultiLineBtn::layoutCaption(QTextLayout &layout, qreal width) const
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
-        line.setLineWidth(FMultiLine ? width : 1.0e6);
+        line.setLineWidth(wraps ? width : 1.0e6);
         if (height > 0)
             height += leading;
         line.setPosition(QPointF(0, height));
@@ -70,16 +70,16 @@ qreal TMultiLineBtn::layoutCaption(QTextLayout &layout, qreal width) const
     return height;
 }
 
-int TMultiLineBtn::captionLineCount() const
+int MultiLineButton::captionLineCount() const
 {
     QTextLayout layout;
     layoutCaption(layout, qMax(1, captionRect().width()));
     return layout.lineCount();
 }
 
-void TMultiLineBtn::paintEvent(QPaintEvent *event)
+void MultiLineButton::paintEvent(QPaintEvent *event)
 {
-    if (!FMultiLine) {
+    if (!wraps) {
         QPushButton::paintEvent(event);
         return;
     }
@@ -98,17 +98,17 @@ void TMultiLineBtn::paintEvent(QPaintEvent *event)
     layout.draw(&painter, QPointF(area.left(), top));
 }
 
-QSize TMultiLineBtn::sizeHint() const
+QSize MultiLineButton::sizeHint() const
 {
     const QSize oneLine = QPushButton::sizeHint();
-    if (!FMultiLine || width() <= 0)
+    if (!wraps || width() <= 0)
         return oneLine;
     QTextLayout layout;
     const qreal height = layoutCaption(layout, qMax(1, captionRect().width()));
     return QSize(oneLine.width(), qMax(oneLine.height(), int(height) + 10));
 }
 
-QSize TMultiLineBtn::minimumSizeHint() const
+QSize MultiLineButton::minimumSizeHint() const
 {
-    return FMultiLine ? QSize(16, 16) : QPushButton::minimumSizeHint();
+    return wraps ? QSize(16, 16) : QPushButton::minimumSizeHint();
 }

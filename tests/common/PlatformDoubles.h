@@ -1,0 +1,71 @@
+#pragma once
+// Scripted doubles for the desktop's seams: the colour chooser, the shell,
+// the help viewer, the program chooser and the sound player. Each records
+// what reached it; none opens a window.
+
+#include "platform/core/ColorChooser.h"
+#include "platform/core/DocumentShell.h"
+#include "platform/core/HelpViewer.h"
+#include "platform/core/ProgramChooser.h"
+#include "platform/core/SoundPlayer.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+
+struct ScriptedColors final : ColorChooser {
+    std::optional<qint32> nextAnswer;  // empty: the user cancels
+    QList<qint32> presets;             // what each opening was preset to
+
+    bool chooseColor(qint32 initial, qint32 &chosen) override
+    {
+        presets << initial;
+        if (!nextAnswer)
+            return false;
+        chosen = *std::exchange(nextAnswer, std::nullopt);
+        return true;
+    }
+};
+
+struct ScriptedShell final : DocumentShell {
+    OpenResult nextOpenResult = OpenResult::Opened;
+    bool nextStartResult = true;
+    QStringList opened;          // documents given to the shell
+    QList<QStringList> started;  // program followed by its arguments
+
+    OpenResult openDocument(const QString &path) override { return opened << path, nextOpenResult; }
+    bool startProgram(const QString &program, const QStringList &arguments) override
+    {
+        return started << (QStringList{program} + arguments), nextStartResult;
+    }
+};
+
+struct ScriptedHelp final : HelpViewer {
+    OpenResult nextResult = OpenResult::Opened;
+    QStringList shown;
+    OpenResult showHelp(const QString &helpFile) override { return shown << helpFile, nextResult; }
+};
+
+struct ScriptedPrograms final : ProgramChooser {
+    std::optional<QString> nextAnswer;  // empty: the user cancels
+    bool chooseProgram(QString &path) override
+    {
+        if (nextAnswer)
+            path = *nextAnswer;
+        return nextAnswer.has_value();
+    }
+};
+
+// The media player as a log of calls: "open <path>", "play", "close".
+struct RecordingSound final : SoundPlayer {
+    QString nextOpenError;  // returned by every open while set
+    QStringList calls;
+    std::function<void(const QString &)> errorHandler;
+
+    QString open(const QString &path) override { return calls << QStringLiteral("open ") + path, nextOpenError; }
+    void play() override { calls << QStringLiteral("play"); }
+    void close() override { calls << QStringLiteral("close"); }
+    void setErrorHandler(std::function<void(const QString &)> handler) override { errorHandler = std::move(handler); }
+};

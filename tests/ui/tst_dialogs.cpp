@@ -1,0 +1,248 @@
+// The program options, table options and about dialogs: what takes effect
+// at once, what only a save keeps, the table check at activation, and how
+// the dialogs are placed and closed.
+
+#include "WindowFixture.h"
+
+#include "ui/ColorSwatch.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// The names of the dialog's radio buttons that are selected (or enabled).
+QStringList radios(const QWidget *dialog, bool (QWidget::*state)() const = nullptr)
+{
+    QStringList result;
+    for (QRadioButton *radio : dialog->findChildren<QRadioButton *>())
+        if (state ? (radio->*state)() : radio->isChecked())
+            result << radio->objectName();
+    result.sort();
+    return result;
+}
+
+QStringList values(const TableSettings &table)
+{
+    return {QString::number(table.columns), QString::number(table.borderWidth), table.align, table.verticalAlign};
+}
+
+}  // namespace
+
+class TstDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cancelKeepsWhatTookEffectAtOnce()
+    {
+        WindowFixture fx({}, "[Colors]\r\nLinks=255\r\n");
+        MainWindow &window = fx.start();
+        fx.colors.nextAnswer = 0x00FF00;
+        fx.scriptDialogs([&](QDialog &d) {
+            fx.click("backgroundColorButton", &d);
+            QTest::mouseClick(fx.get("linkSwatch", &d), Qt::LeftButton);  // the built-in default
+            fx.check("standardBrowserCheck", &d)->setChecked(false);
+            fx.edit("titleEdit", &d)->setText("Typed title");
+            fx.check("playSoundCheck", &d)->setChecked(true);
+            fx.click("cancelButton", &d);
+        });
+        fx.click("programOptionsButton");
+
+        // Colours and the browser choice take effect at once; the window's own colours only with a save.
+        const SavedDefaults &saved = window.savedDefaults();
+        QCOMPARE(QList<qint32>({saved.colors.background, saved.colors.link, fx.get<ColorSwatch>("backgroundSwatch")->color(),
+                                window.documentSettings().colors.link}),
+                 QList<qint32>({0x00FF00, 16711680, 0xC0C0C0, 255}));
+        QVERIFY(!saved.useStandardBrowser && !saved.playSound && saved.title == kDefaultTitleText);
+        QCOMPARE(saved.browserPath, "Standard Browser");
+
+        // The next opening reloads the texts and shows what was kept.
+        QStringList seen;
+        fx.scriptDialogs([&](QDialog &d) {
+            seen = {fx.edit("titleEdit", &d)->text(), fx.edit("browserEdit", &d)->text(),
+                    QString::number(fx.edit("browserEdit", &d)->isEnabled()),
+                    QString::number(fx.get<ColorSwatch>("backgroundSwatch", &d)->color())};
+        });
+        fx.click("programOptionsButton");
+        QCOMPARE(seen, QStringList({kDefaultTitleText, "Standard Browser", "1", QString::number(0x00FF00)}));
+    }
+
+    void saveOverwritesTheWindowWithTheDefaults()
+    {
+        WindowFixture fx;
+        MainWindow &window = fx.start();
+        fx.edit("titleEdit")->setText("my title");
+        fx.edit("headingEdit")->setText("my heading");
+        fx.edit("documentNameEdit")->setText("mine");
+        fx.colors.nextAnswer = 0x112233;
+        fx.click("textColorButton");
+        fx.scriptDialogs([&](QDialog &d) { fx.click("cancelButton", &d); });  // reopened below
+        fx.click("programOptionsButton");
+        fx.scriptDialogs([&](QDialog &d) {
+            fx.edit("titleEdit", &d)->setText("T");
+            fx.edit("headingEdit", &d)->clear();  // an empty default is accepted
+            fx.click("saveButton", &d);
+        });
+        fx.click("programOptionsButton");
+
+        const DocumentRequest r = window.documentRequest();
+        QVERIFY(r.title == "T" && r.headingText.isEmpty());
+        QCOMPARE(r.documentName, "quorvant");  // unchanged default, still applied
+        QVERIFY(r.settings.colors.text == 0 && fx.get<ColorSwatch>("textSwatch")->color() == 0);
+        QCOMPARE(window.pos(), QPoint(144, 86));  // a plain save does not move the window
+
+        // With the heading off, its field is left alone; the other save centres the window.
+        fx.check("headingCheck")->setChecked(false);
+        window.show();
+        fx.scriptDialogs([&](QDialog &d) {
+            fx.click("resetButton", &d);
+            fx.edit("headingEdit", &d)->setText("H");
+            fx.click("saveAndCenterButton", &d);
+        });
+        fx.click("programOptionsButton");
+        QVERIFY(window.documentRequest().headingText.isEmpty() && !fx.edit("headingEdit")->isEnabled());
+        QCOMPARE(window.documentRequest().title, kDefaultTitleText);
+        const QSize outer = window.frameGeometry().size();
+        QCOMPARE(window.pos(), centredTopLeft(1024, 768, outer.width(), outer.height()));
+        window.move(10, 20);  // a later plain save leaves it there
+        fx.scriptDialogs([&](QDialog &d) { fx.click("saveButton", &d); });
+        fx.click("programOptionsButton");
+        QCOMPARE(window.pos(), QPoint(10, 20));
+        QVERIFY(window.savedDefaults().browserPath.isEmpty());  // saved while the standard browser is in use
+        QCOMPARE(centredTopLeft(1025, 769, 640, 488), QPoint(192, 140));
+        QCOMPARE(centredTopLeft(600, 400, 640, 489), QPoint(0, 0));  // never off the top or left
+    }
+
+    void browserNameAfterSaving()
+    {
+        const QString program = native("/opt/web tools/view.exe");
+        // Standard browser or not, the program chosen (empty: search cancelled), the name shown.
+        for (const auto &[standard, chosen, shownName] : {std::tuple{true, QString(), "Standard Browser"},
+                                                          {false, QString(), "Internet Browser"}, {false, program, "view.exe"}}) {
+            WindowFixture fx({}, "[Default]\r\nUsestandard=0\r\nBrowserdefault=old.exe\r\n");
+            MainWindow &window = fx.start();
+            fx.scriptDialogs([&, standard = standard, chosen = chosen](QDialog &d) {
+                fx.check("standardBrowserCheck", &d)->setChecked(true);  // any change empties the field
+                fx.check("standardBrowserCheck", &d)->setChecked(standard);
+                if (!chosen.isEmpty())
+                    fx.programs.nextAnswer = chosen;
+                if (!standard)
+                    fx.click("browseButton", &d);
+                fx.click("saveButton", &d);
+            });
+            fx.click("programOptionsButton");
+            QVERIFY(window.savedDefaults().useStandardBrowser == standard && window.savedDefaults().browserPath == chosen);
+            QCOMPARE(fx.button("browserButton")->text(), QStringLiteral("Show recently created Document with ") + shownName);
+            QVERIFY(!fx.button("browserButton")->isEnabled());
+        }
+    }
+
+    void tableChoicesNoneAndSaveAsDefault()
+    {
+        WindowFixture fx;
+        MainWindow &window = fx.start();
+        const TableSettings &table = window.documentSettings().table;
+        fx.scriptDialogs([&](QDialog &d) {
+            for (const char *name : {"columns3Radio", "border4Radio", "alignLeftRadio", "alignBottomRadio"})
+                QTest::mouseClick(fx.get(name, &d), Qt::LeftButton);
+            fx.click("cancelButton", &d);
+        });
+        fx.click("tableOptionsButton");
+        QCOMPARE(values(table), QStringList({"3", "4", "LEFT", "BOTTOM"}));
+        QCOMPARE(window.savedDefaults().table.columns, 0);
+        window.refreshOnActivation();
+        QCOMPARE(radios(fx.tables), QStringList({"alignBottomRadio", "alignLeftRadio", "border4Radio", "columns3Radio"}));
+
+        // "None" greys the twelve, keeps their selection, and also after the next activation.
+        fx.scriptDialogs([&](QDialog &d) {
+            fx.click("noColumnsRadio", &d);
+            window.refreshOnActivation();
+            fx.click("saveButton", &d);
+        });
+        fx.click("tableOptionsButton");
+        QCOMPARE(radios(fx.tables, &QWidget::isEnabled), QStringList({"columns1Radio", "columns2Radio", "columns3Radio",
+                                                                       "columns4Radio", "columns5Radio", "noColumnsRadio"}));
+        QCOMPARE(radios(fx.tables), QStringList({"alignBottomRadio", "alignLeftRadio", "border4Radio", "noColumnsRadio"}));
+        QCOMPARE(values(window.savedDefaults().table), QStringList({"0", "4", "LEFT", "BOTTOM"}));
+
+        fx.click("columns2Radio", fx.tables);
+        QCOMPARE(radios(fx.tables, &QWidget::isEnabled).size(), 18);
+        QCOMPARE(values(table), QStringList({"2", "4", "LEFT", "BOTTOM"}));
+    }
+
+    void activationCorrections_data()
+    {
+        // Columns, border, align and valign as stored, then as corrected.
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("fixed");
+        QTest::addColumn<QStringList>("selected");
+        QTest::newRow("columns 6") << QStringList{"6", "1", "CENTER", "MIDDLE"} << QStringList{"0", "1", "CENTER", "MIDDLE"}
+                                   << QStringList{"alignCenterRadio", "alignMiddleRadio", "border1Radio", "noColumnsRadio"};
+        QTest::newRow("columns -1") << QStringList{"-1", "0", "RIGHT", "TOP"} << QStringList{"0", "0", "RIGHT", "TOP"}
+                                    << QStringList{"alignRightRadio", "alignTopRadio", "border0Radio", "noColumnsRadio"};
+        QTest::newRow("border 9") << QStringList{"5", "9", "LEFT", "BOTTOM"} << QStringList{"5", "0", "LEFT", "BOTTOM"}
+                                  << QStringList{"alignBottomRadio", "alignLeftRadio", "border0Radio", "columns5Radio"};
+        QTest::newRow("left, middle") << QStringList{"1", "5", "left", "middle"} << QStringList{"1", "5", "CENTER", "MIDDLE"}
+                                      << QStringList{"alignCenterRadio", "alignMiddleRadio", "border5Radio", "columns1Radio"};
+        QTest::newRow("Left, Top") << QStringList{"2", "2", "Left", "Top"} << QStringList{"2", "2", "CENTER", "MIDDLE"}
+                                   << QStringList{"alignCenterRadio", "alignMiddleRadio", "border2Radio", "columns2Radio"};
+    }
+    void activationCorrections()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, fixed);
+        QFETCH(QStringList, selected);
+        // Other selections first, so each expected one is a real change.
+        WindowFixture fx({}, "[Table]\r\nColumnsdefault=4\r\nBorderwidthdefault=4\r\nAligndefault=RIGHT\r\nVAligndefault=BOTTOM\r\n");
+        MainWindow &window = fx.start();
+        QCOMPARE(values(window.documentSettings().table), QStringList({"4", "4", "RIGHT", "BOTTOM"}));
+        window.documentSettings().table = {stored[0].toInt(), stored[1].toInt(), stored[2], stored[3]};
+        window.refreshOnActivation();
+        QCOMPARE(values(window.documentSettings().table), fixed);
+        QCOMPARE(window.savedDefaults().table.columns, 4);  // the saved defaults are not corrected
+        QCOMPARE(radios(fx.tables), selected);
+        QCOMPARE(fx.get("border0Radio", fx.tables)->isEnabled(), fixed[0] != "0");
+    }
+
+    // Escape leaves the dialogs open, the close box cancels; each is centred
+    // and its captions fit, never in a font too small to read.
+    void escapeClosingPlacementAndCaptions()
+    {
+        WindowFixture fx;
+        fx.start().show();  // its frame tells what frame the dialogs will get
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        for (QDialog *dialog : QList<QDialog *>{fx.options, fx.tables, fx.about}) {
+            dialog->setResult(QDialog::Accepted);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            const QSize outer = dialog->frameGeometry().size();
+            QCOMPARE(dialog->pos(), screen.topLeft() + centredTopLeft(screen.width(), screen.height(), outer.width(), outer.height()));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            QVERIFY2(dialog->isVisible(), qPrintable(dialog->objectName()));
+            QVERIFY(dialog->close());
+            QCOMPARE(dialog->result(), int(QDialog::Rejected));
+            // Shown again where it was left; the about box centred each time.
+            dialog->move(dialog->pos() + QPoint(5, 5));
+            const QPoint left = dialog->pos();
+            dialog->show();
+            QCOMPARE(dialog->pos() == left, dialog != fx.about);
+            dialog->close();
+            for (QWidget *control : dialog->findChildren<QWidget *>()) {
+                const QFontMetrics metrics = control->fontMetrics();
+                QVERIFY2(QFontInfo(control->font()).pixelSize() >= 8, qPrintable(control->objectName()));
+                if (auto *button = qobject_cast<QPushButton *>(control))
+                    QVERIFY2(metrics.horizontalAdvance(button->text()) <= button->width() - 4, qPrintable(button->text()));
+                else if (auto *label = qobject_cast<QLabel *>(control))
+                    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+                else if (auto *group = qobject_cast<QGroupBox *>(control))
+                    QVERIFY2(metrics.horizontalAdvance(group->title()) <= group->width(), qPrintable(group->title()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TstDialogs)
+#include "tst_dialogs.moc"

@@ -1,0 +1,545 @@
+// The main window: start-up, the rules between the option controls, the
+// run feedback, the file selection, the run, Exit, the browser, help and
+// the completion sound.
+
+#include "WindowFixture.h"
+
+#include "ui/ColorSwatch.h"
+#include "ui/DirectoryListBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QProgressBar>
+#include <QTest>
+
+using Action = std::function<void(WindowFixture &)>;
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(EntryMode)
+Q_DECLARE_METATYPE(OpenResult)
+
+namespace {
+
+QProgressBar *progress(const WindowFixture &fx) { return fx.get<QProgressBar>("progressBar"); }
+
+void showRunReport(const WindowFixture &fx)
+{
+    fx.get<QLabel>("runStatus")->setText("Document created");
+    progress(fx)->setValue(10);
+}
+
+bool runReportCleared(const WindowFixture &fx) { return fx.status("runStatus").isEmpty() && progress(fx)->value() == 0; }
+
+bool activate(QWidget *window)
+{
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+QStringList listed(const FileListBox *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i);
+    return names;
+}
+
+}  // namespace
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUpFromSettingsFile()
+    {
+        const QByteArray settings = "[Position]\r\nx=-2000\r\ny=40\r\n[Default]\r\nHeadingdefault=Holiday\r\n"
+                                    "Usestandard=0\r\nBrowserdefault=\r\nModernpictures=1\r\n[Colors]\r\nBackground=0xFFFFFF\r\n";
+        WindowFixture fx({}, settings);
+        MainWindow &window = fx.start();
+        QCOMPARE(window.pos(), QPoint(-2000, 40));  // applied without a check against the screen
+        QCOMPARE(fx.button("browserButton")->text(), "Show recently created Document with Internet Browser");
+        QVERIFY(!fx.button("browserButton")->isEnabled());
+        QCOMPARE(fx.get<ColorSwatch>("backgroundSwatch")->color(), 0xFFFFFF);
+        const DocumentRequest r = window.documentRequest();
+        QVERIFY(r.heading && r.headingText == "Holiday" && r.title == kDefaultTitleText && r.documentName == "quorvant");
+        QVERIFY(r.settings.colors.background == 0xFFFFFF && r.startDirectory == native(fx.workDir.path()) && r.modernPictures);
+        for (const char *radio : {"pictureModeRadio", "htmlRadio", "relativeRadio"})
+            QVERIFY2(fx.button(radio)->isChecked(), radio);
+        QVERIFY(!fx.check("showPathCheck")->isEnabled() && !fx.check("showSubdirectoriesCheck")->isEnabled());
+        QCOMPARE(testfiles::read(fx.settingsPath()), settings);  // only read
+    }
+
+    // Picture boxes live only in picture mode, the subdirectory box only in
+    // plain-text mode; leaving a mode clears its ticks.
+    void entryModeRules_data()
+    {
+        QTest::addColumn<QStringList>("radios");  // selected in turn, the enabled boxes ticked after the first
+        QTest::addColumn<EntryMode>("mode");
+        QTest::newRow("picture, ticked, link, picture: unticked")
+            << QStringList{"pictureModeRadio", "linkModeRadio", "pictureModeRadio"} << EntryMode::Picture;
+        QTest::newRow("plain, ticked, picture, plain: unticked")
+            << QStringList{"plainTextModeRadio", "pictureModeRadio", "plainTextModeRadio"} << EntryMode::PlainText;
+        QTest::newRow("plain, ticked, link") << QStringList{"plainTextModeRadio", "linkModeRadio"} << EntryMode::Link;
+        QTest::newRow("picture keeps its ticks") << QStringList{"pictureModeRadio"} << EntryMode::Picture;
+    }
+    void entryModeRules()
+    {
+        QFETCH(QStringList, radios);
+        QFETCH(EntryMode, mode);
+        WindowFixture fx;
+        MainWindow &window = fx.start();
+        const QList<QCheckBox *> boxes = {fx.check("shrinkToFitCheck"), fx.check("pictureAsLinkCheck"),
+                                          fx.check("showSubdirectoriesCheck")};
+        for (int i = 0; i < radios.size(); ++i) {
+            fx.button(radios[i])->setChecked(true);
+            for (QCheckBox *box : boxes)
+                box->setChecked(box->isChecked() || (i == 0 && box->isEnabled()));  // the user ticks enabled boxes
+        }
+        QCOMPARE(window.documentSettings().entryMode, mode);
+        const bool kept = radios.count(radios[0]) == radios.size();
+        const bool on[] = {mode == EntryMode::Picture, mode == EntryMode::Picture, mode == EntryMode::PlainText};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(boxes[i]->isEnabled() == on[i] && boxes[i]->isChecked() == (kept && on[i]));
+        const DocumentRequest r = window.documentRequest();
+        QVERIFY(r.shrinkToFit == (kept && on[0]) && r.pictureAsLink == (kept && on[1]));
+        QCOMPARE(r.showSubdirectories, kept && on[2]);
+    }
+
+    void headingPathAndCopyButtons()
+    {
+        WindowFixture fx;
+        MainWindow &window = fx.start();
+        for (const char *box : {"centerCheck", "fileSizeCheck", "fileDateCheck", "pictureSizeCheck"})
+            fx.check(box)->setChecked(true);
+        const DocumentRequest r = window.documentRequest();
+        QVERIFY(r.center && r.fileSize && r.fileDate && r.pictureSize);
+
+        QLineEdit *heading = fx.edit("headingEdit");
+        heading->setText("typed heading");
+        fx.check("headingCheck")->setChecked(false);
+        QVERIFY(!heading->isEnabled() && heading->text().isEmpty() && !window.documentRequest().heading);
+        fx.check("headingCheck")->setChecked(true);
+        QVERIFY(heading->isEnabled() && heading->text() == kDefaultTitleText);
+
+        // "Show Path" only with absolute links, and cleared on every switch.
+        QCheckBox *showPath = fx.check("showPathCheck");
+        const DocumentSettings &settings = window.documentSettings();
+        for (int round = 0; round < 2; ++round) {
+            fx.click("absoluteRadio");
+            QVERIFY(showPath->isEnabled() && !showPath->isChecked() && !settings.showPath);
+            showPath->setChecked(true);
+            QVERIFY(settings.showPath && settings.linkStyle == LinkStyle::Absolute);
+            fx.click("relativeRadio");
+            QVERIFY(!settings.showPath && !showPath->isChecked() && !showPath->isEnabled());
+            QVERIFY(settings.linkStyle == LinkStyle::Relative);
+        }
+
+        // The copy buttons reach the heading only while it is ticked.
+        const QString dir = native(fx.workDir.path());
+        for (bool ticked : {false, true}) {
+            fx.check("headingCheck")->setChecked(ticked);
+            const QString before = heading->text();
+            fx.edit("titleEdit")->setText("Summer 2024");
+            fx.click("titleToHeadingButton");
+            QCOMPARE(heading->text(), ticked ? "Summer 2024" : before);
+            fx.click("currentDirectoryButton");
+            QVERIFY(fx.edit("titleEdit")->text() == dir && heading->text() == (ticked ? dir : before));
+        }
+    }
+
+    void runFeedbackReset_data()
+    {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<bool>("cleared");
+        const auto tick = [](const char *name) { return Action([=](WindowFixture &fx) { fx.check(name)->setChecked(true); }); };
+        const auto press = [](const char *name) { return Action([=](WindowFixture &fx) { fx.click(name); }); };
+        const auto mouse = [](const char *name) {
+            return Action([=](WindowFixture &fx) { QTest::mouseClick(fx.get(name), Qt::LeftButton); });
+        };
+        QTest::newRow("Size of File ticked") << tick("fileSizeCheck") << true;
+        QTest::newRow("Shrink to fit ticked") << tick("shrinkToFitCheck") << true;
+        QTest::newRow("Size of Picture ticked") << tick("pictureSizeCheck") << false;
+        QTest::newRow("Picture as Link ticked") << tick("pictureAsLinkCheck") << false;
+        QTest::newRow("title typed") << Action([](WindowFixture &fx) { fx.edit("titleEdit")->insert("x"); }) << true;
+        QTest::newRow("name typed") << Action([](WindowFixture &fx) { fx.edit("documentNameEdit")->insert("x"); }) << true;
+        QTest::newRow(".HTM chosen") << press("htmRadio") << true;
+        QTest::newRow("link mode chosen") << press("linkModeRadio") << true;
+        QTest::newRow("colour dialog cancelled") << press("backgroundColorButton") << true;
+        QTest::newRow("Table Options...") << press("tableOptionsButton") << true;
+        QTest::newRow("swatch clicked") << mouse("textSwatch") << true;
+        QTest::newRow("title clicked") << mouse("titleEdit") << true;
+    }
+    void runFeedbackReset()
+    {
+        QFETCH(Action, action);
+        QFETCH(bool, cleared);
+        WindowFixture fx;
+        fx.start().show();
+        fx.scriptDialogs([](QDialog &) {});
+        showRunReport(fx);
+        action(fx);
+        QCOMPARE(fx.status("runStatus").isEmpty(), cleared);
+        QCOMPARE(progress(fx)->value(), cleared ? 0 : 10);
+    }
+
+    void colourChosenAndSwatchRestoresDefault()
+    {
+        WindowFixture fx({}, "[Colors]\r\nBackground=1\r\nLinks=2\r\nVisitedLinks=3\r\nText=4\r\n");
+        MainWindow &window = fx.start();
+        window.show();
+        for (ColorRole role : kColorRoles) {
+            auto *swatch = fx.get<ColorSwatch>(colorSwatchName(role));
+            const qint32 saved = window.savedDefaults().colors[role];
+            fx.colors.presets.clear();
+            fx.colors.nextAnswer = 0x123456;
+            fx.click(colorButtonName(role));
+            fx.click(colorButtonName(role));  // cancelled
+            QCOMPARE(fx.colors.presets, QList<qint32>({saved, 0x123456}));  // opened on the current colour
+            QVERIFY(window.documentSettings().colors[role] == 0x123456 && swatch->color() == 0x123456);
+            QTest::mouseClick(swatch, Qt::LeftButton);  // no dialog
+            QVERIFY(window.documentSettings().colors[role] == saved && swatch->color() == saved);
+        }
+        QCOMPARE(fx.colors.presets.size(), 2);
+    }
+
+    void returnFromOwnWindowIsAnActivation()
+    {
+        WindowFixture fx;
+        MainWindow &window = fx.start();
+        window.show();
+        QVERIFY(activate(&window));
+        QDialog dialog(&window);
+        dialog.show();
+        QVERIFY(activate(&dialog));
+        window.documentSettings().table.borderWidth = 7;
+        dialog.close();
+        QVERIFY(activate(&window));
+        QCOMPARE(window.documentSettings().table.borderWidth, 0);
+    }
+
+    void createDocument_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QByteArray>("marker");
+        QTest::newRow("pictures") << "pictureModeRadio" << ".html" << QByteArray("<IMG SRC=\"b.gif\"");
+        QTest::newRow("links") << "linkModeRadio" << ".htm" << QByteArray("<A HREF=\"b.gif\">");
+        QTest::newRow("plain text") << "plainTextModeRadio" << ".html" << QByteArray("<FONT FACE = \"Courier New\">");
+        QTest::newRow("nothing selected") << "linkModeRadio" << ".html" << QByteArray();
+    }
+    void createDocument()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, extension);
+        QFETCH(QByteArray, marker);
+        WindowFixture fx;
+        const QString site = fx.workDir.filePath("site");
+        QDir().mkdir(site);
+        testfiles::writeAll(site, {"a.gif", "b.gif", "c.txt"});
+        fx.start();
+        QVERIFY(fx.get<DirectoryListBox>("directoryList")->setDirectory(site));
+        fx.click(mode);
+        fx.click(extension == ".htm" ? "htmRadio" : "htmlRadio");
+        fx.edit("documentNameEdit")->setText("R&D");
+        fx.fileList()->setItemSelected(1, !marker.isEmpty());
+        fx.fileList()->setItemSelected(2, !marker.isEmpty());
+        fx.click("createButton");
+        const QString written = site + "/R&D" + extension;
+        if (marker.isEmpty()) {
+            QCOMPARE(fx.messages.texts, QStringList{"No Files selected!"});
+            QCOMPARE(fx.messages.types, QList<MessageType>{MessageType::Error});
+            QVERIFY(!fx.button("browserButton")->isEnabled() && !QFile::exists(written));
+            return;
+        }
+        QVERIFY2(fx.messages.texts.isEmpty(), qPrintable(fx.messages.texts.value(0)));
+        const QByteArray page = testfiles::read(written);
+        QVERIFY(page.startsWith("<HTML>\r\n") && page.contains(marker) && page.contains("c.txt") && !page.contains("a.gif"));
+        QCOMPARE(fx.status("runStatus"), "Document created");
+        QVERIFY(progress(fx)->maximum() == 2 && progress(fx)->value() == 2 && fx.button("browserButton")->isEnabled());
+        // An ampersand in the path is shown, not taken for a mnemonic.
+        QCOMPARE(fx.button("browserButton")->text(), "Show " + native(site) + "/R&&D" + extension + " with Standard Browser");
+    }
+
+    void onlyExitWritesTheSettings()
+    {
+        WindowFixture fx;
+        MainWindow &window = fx.start();
+        window.show();
+        QVERIFY(window.close());
+        QVERIFY(!QFile::exists(fx.settingsPath()));
+        window.show();
+        window.move(300, 200);
+        window.savedDefaults().title = "Saved title";
+        fx.click("exitButton");
+        QVERIFY(!window.isVisible() && fx.messages.texts.isEmpty());
+        const QByteArray ini = testfiles::read(fx.settingsPath());
+        QVERIFY(ini.startsWith("[Position]\r\nx=300\r\ny=200\r\n") && ini.contains("Titledefault=Saved title\r\n"));
+        QVERIFY(ini.contains("Browserdefault=Standard Browser\r\n") && ini.contains("[Sound]\r\nPlaysound=0"));
+    }
+
+    void exitFailureKeepsProgramOpen()
+    {
+        WindowFixture fx;
+        // A settings path below a plain file cannot be written, not even by root.
+        const QString blocker = fx.programDir.filePath("not-a-directory");
+        QVERIFY(testfiles::write(blocker, "x"));
+        fx.start(blocker + "/quorva21.ini").show();
+        for (int press = 1; press <= 2; ++press) {
+            fx.click("exitButton");
+            QCOMPARE(fx.messages.texts.size(), press);
+            QCOMPARE(fx.messages.types.last(), MessageType::Error);
+            const QString &text = fx.messages.texts.last();
+            QVERIFY2(text.startsWith("Unable to write to ") && text.endsWith("quorva21.ini"), qPrintable(text));
+            QVERIFY(fx.window->isVisible());
+        }
+    }
+
+    void directoryChangeResetsFieldsAndList()
+    {
+        WindowFixture fx({"top1.txt", "top2.txt"});
+        QDir work(fx.workDir.path());
+        for (const char *name : {"sub", "Zed", "beta", ".hidden"})
+            work.mkdir(name);
+        testfiles::writeAll(work.filePath("sub"), {"x.gif", "y.gif", "z.gif", ".secret"});
+#ifdef Q_OS_UNIX
+        // A name the list cannot hold is named in one warning, not dropped silently.
+        if (FILE *raw = ::fopen(QFile::encodeName(work.filePath("sub")) + "/bad\xff.gif", "w"))
+            ::fclose(raw);
+#endif
+        MainWindow &window = fx.start();
+        auto *dirs = fx.get<DirectoryListBox>("directoryList");
+        // The path from the root down, then the visible subdirectories in name order.
+        const QStringList parts = fx.workDir.path().split('/', Qt::SkipEmptyParts);
+        QStringList entries;
+        for (int i = 0; i < dirs->entryCount(); ++i)
+            entries << dirs->entryText(i);
+        QCOMPARE(entries, QStringList(native(QDir::rootPath())) + parts + QStringList({"beta", "sub", "Zed"}));
+        QCOMPARE(dirs->currentDirectoryRow(), parts.size());
+        QCOMPARE(dirs->entryPath(parts.size() - 1), native(QFileInfo(work.path()).path()));
+        // A directory that cannot be read is refused and changes nothing.
+        QVERIFY(!dirs->setDirectory(fx.workDir.filePath("missing")));
+        QCOMPARE(window.documentRequest().directory, native(fx.workDir.path()));
+        // Choosing the drive already listed keeps the selection and its count.
+        fx.fileList()->setItemSelected(0, true);
+        auto *drives = fx.get<QComboBox>("driveCombo");
+        emit drives->activated(drives->currentIndex());
+        QVERIFY(fx.selected() == QStringList{"top1.txt"} && fx.status("selectionStatus").isEmpty());
+
+        fx.edit("titleEdit")->setText("typed title");
+        fx.edit("documentNameEdit")->setText("typed");
+        fx.check("headingCheck")->setChecked(false);
+        showRunReport(fx);
+        QCOMPARE(dirs->entryPath(parts.size() + 2), native(work.filePath("sub")));
+        emit dirs->activated(dirs->model()->index(parts.size() + 2, 0));  // as a double click does
+
+        const DocumentRequest r = window.documentRequest();
+        QCOMPARE(r.directory, native(work.filePath("sub")));
+        QVERIFY(fx.fileList()->count() == 3 && r.selectedNames.isEmpty() && runReportCleared(fx));
+        QCOMPARE(fx.status("selectionStatus"), "No items are selected");
+#ifdef Q_OS_UNIX
+        QCOMPARE(fx.messages.texts.filter("bad\\xFF.gif").size(), 1);
+#endif
+        // The heading field gets the default even while the heading is off.
+        QVERIFY(r.title == kDefaultTitleText && r.documentName == "quorvant" && r.headingText == kDefaultTitleText);
+        QVERIFY(!fx.edit("headingEdit")->isEnabled());
+    }
+
+    void filterChangeRereadsTheList()
+    {
+        WindowFixture fx({"c.txt", "b.txt", "B.txt", "a.gif", "D.JPEG", "d.html", "README", ".hidden.txt"});
+        QVERIFY(QDir(fx.workDir.path()).mkdir("sub.txt"));
+        fx.start();
+        // "*.*" lists names without a dot too; letter case matters only between equal names.
+        QCOMPARE(listed(fx.fileList()), QStringList({"a.gif", "B.txt", "b.txt", "c.txt", "d.html", "D.JPEG", "README"}));
+        fx.fileList()->setItemSelected(0, true);
+        showRunReport(fx);
+        auto *filter = fx.get<QComboBox>("filterCombo");
+        QCOMPARE(filter->itemText(3), "Text (*.txt) ");
+        QTest::keyClick(filter, Qt::Key_Down);  // pictures; masks ignore letter case
+        QCOMPARE(listed(fx.fileList()), QStringList({"a.gif", "D.JPEG"}));
+        QVERIFY(fx.selected().isEmpty() && runReportCleared(fx));
+        QCOMPARE(fx.status("selectionStatus"), "No items are selected");
+        QTest::keyClick(filter, Qt::Key_End);
+        QCOMPARE(listed(fx.fileList()), QStringList{"d.html"});
+    }
+
+    void userSelectionStatus()
+    {
+        WindowFixture fx({"a", "b", "c"});
+        fx.start().show();
+        QVERIFY(QTest::qWaitForWindowExposed(fx.window.get()));
+        showRunReport(fx);
+        FileListBox *list = fx.fileList();
+        const std::pair<int, const char *> ctrlClicks[] = {
+            {1, "1 item is selected"}, {2, "2 items are selected"}, {1, "1 item is selected"}, {2, "No items are selected"}};
+        for (const auto &[row, expected] : ctrlClicks) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualRect(list->model()->index(row, 0)).center());
+            QCOMPARE(fx.status("selectionStatus"), expected);
+        }
+        QVERIFY(runReportCleared(fx));
+    }
+
+    void selectionButtons_data()
+    {
+        QTest::addColumn<int>("files");
+        QTest::addColumn<QList<int>>("before");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<int>>("after");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("all of three") << 3 << QList<int>{} << "selectAllButton" << QList<int>{0, 1, 2} << "3 items are selected";
+        QTest::newRow("all of one") << 1 << QList<int>{} << "selectAllButton" << QList<int>{0} << "1 item is selected";
+        QTest::newRow("all of none") << 0 << QList<int>{} << "selectAllButton" << QList<int>{} << "0 items are selected";
+        QTest::newRow("invert all") << 3 << QList<int>{0, 1, 2} << "invertSelectionButton" << QList<int>{}
+                                    << "No items are selected";
+        QTest::newRow("invert runs") << 8 << QList<int>{0, 2, 3, 3, 7} << "invertSelectionButton" << QList<int>{1, 4, 5, 6}
+                                     << "4 items are selected";
+        QTest::newRow("invert in an empty list") << 0 << QList<int>{} << "invertSelectionButton" << QList<int>{}
+                                                 << "No items are selected";
+        QTest::newRow("none") << 3 << QList<int>{0, 2} << "selectNoneButton" << QList<int>{} << "No items are selected";
+    }
+    void selectionButtons()
+    {
+        QFETCH(int, files);
+        QFETCH(QList<int>, before);
+        QFETCH(QString, button);
+        QFETCH(QList<int>, after);
+        QFETCH(QString, shown);
+        QStringList names;
+        for (int i = 0; i < files; ++i)
+            names << QStringLiteral("f%1").arg(i);
+        WindowFixture fx(names);
+        fx.start();
+        for (int row : before)  // a row selected twice is still one item
+            fx.fileList()->setItemSelected(row, true);
+        showRunReport(fx);
+        fx.click(button);
+        QStringList expected;
+        for (int row : after)
+            expected << names[row];
+        QCOMPARE(fx.selected(), expected);
+        QCOMPARE(fx.status("selectionStatus"), shown);
+        QVERIFY(runReportCleared(fx));
+    }
+
+    void browserMessages_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<OpenResult>("openResult");
+        QTest::addColumn<bool>("startWorks");
+        QTest::addColumn<QStringList>("messages");
+        const QByteArray standard = "[Default]\r\nUsestandard=1\r\n";
+        const QByteArray chosen = "[Default]\r\nUsestandard=0\r\nBrowserdefault=/opt/web/view\r\n";
+        QTest::newRow("standard opens") << standard << OpenResult::Opened << true << QStringList();
+        QTest::newRow("standard, no association") << standard << OpenResult::NoAssociation << true
+                                                  << QStringList{"No program is associated with HTML-Documents!"};
+        QTest::newRow("standard, document gone") << standard << OpenResult::Missing << true
+                                                 << QStringList{"Error while executing Standard Browser!"};
+        QTest::newRow("chosen starts") << chosen << OpenResult::Failed << true << QStringList();
+        QTest::newRow("chosen fails") << chosen << OpenResult::Failed << false << QStringList{"Error while executing view!"};
+        QTest::newRow("none chosen") << QByteArray("[Default]\r\nUsestandard=0\r\n") << OpenResult::Failed << false
+                                     << QStringList{"Error while executing Internet Browser!", "No Internet Browser selected!"};
+    }
+    void browserMessages()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(OpenResult, openResult);
+        QFETCH(bool, startWorks);
+        QFETCH(QStringList, messages);
+        WindowFixture fx({"a.txt"}, settings);
+        const SavedDefaults &saved = fx.start().savedDefaults();
+        // Blanks, and longer than the old 160-character command line.
+        const QString name = "my page " + QString(150, 'x');
+        fx.edit("documentNameEdit")->setText(name);
+        fx.fileList()->setItemSelected(0, true);
+        fx.click("createButton");
+        fx.shell.nextOpenResult = openResult;
+        fx.shell.nextStartResult = startWorks;
+        fx.click("browserButton");
+
+        QCOMPARE(fx.messages.texts, messages);
+        QCOMPARE(fx.messages.types.count(MessageType::Error), messages.size());
+        // The document path reaches the browser whole, as one argument.
+        const QString document = native(fx.workDir.filePath(name + ".html"));
+        const QList<QStringList> started{{saved.browserPath, document}};
+        QCOMPARE(fx.shell.opened, saved.useStandardBrowser ? QStringList{document} : QStringList());
+        QCOMPARE(fx.shell.started, saved.useStandardBrowser ? QList<QStringList>() : started);
+        QVERIFY(runReportCleared(fx));
+    }
+
+    void helpFile()
+    {
+        WindowFixture fx;
+        fx.start();
+        // Looked for where the program was started, not where it lives.
+        const QString file = withTrailingSeparator(native(fx.workDir.path()), nativePathStyle()) + "quorva21.HLP";
+        for (const auto &[result, message] : {std::pair{OpenResult::Opened, ""}, {OpenResult::Missing, "The help file %1 was not found!"},
+                                              {OpenResult::NoAssociation, "No program is associated with the help file %1!"},
+                                              {OpenResult::Failed, "Error while opening the help file %1!"}}) {
+            fx.help.nextResult = result;
+            fx.messages.texts.clear();
+            fx.click("helpButton");
+            QCOMPARE(fx.help.shown.last(), file);
+            QCOMPARE(fx.messages.texts, *message ? QStringList{QString::fromLatin1(message).arg(file)} : QStringList());
+        }
+    }
+
+    void completionSound_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("fileThere");
+        QTest::newRow("enabled, file there") << true << true;
+        QTest::newRow("disabled") << false << true;
+        QTest::newRow("file missing") << true << false;
+    }
+    void completionSound()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(bool, fileThere);
+        const bool ready = enabled && fileThere;
+        WindowFixture fx({"a.txt"}, enabled ? "[Sound]\r\nPlaysound=1\r\n" : "[Sound]\r\nPlaysound=0\r\n");
+        if (fileThere)
+            testfiles::write(fx.programDir.filePath("ready.wav"), "RIFF");
+        fx.start();
+        const QString open = "open " + fx.programPath() + "ready.wav";
+        QCOMPARE(fx.sound.calls, ready ? QStringList{open} : QStringList());
+
+        // Two runs in a row play twice, each from the start.
+        fx.fileList()->setItemSelected(0, true);
+        fx.messages.answers = {MessageResult::Yes};  // replace the first run's document
+        fx.click("createButton");
+        fx.click("createButton");
+        QCOMPARE(fx.sound.calls.count("play"), ready ? 2 : 0);
+        QCOMPARE(fx.messages.texts.size(), 1);  // only the question; a missing file is silent
+
+        // Saving the options with the sound ticked opens the file again.
+        fx.scriptDialogs([&](QDialog &dialog) {
+            fx.check("playSoundCheck", &dialog)->setChecked(true);
+            fx.click("saveButton", &dialog);
+        });
+        fx.click("programOptionsButton");
+        QCOMPARE(fx.sound.calls.count(open), fileThere ? (ready ? 2 : 1) : 0);
+        fx.click("exitButton");
+        QCOMPARE(fx.sound.calls.count("close"), fileThere ? 1 : 0);
+    }
+
+    void soundDeviceErrorIsShownOnce()
+    {
+        WindowFixture fx({"a.txt"}, "[Sound]\r\nPlaysound=1\r\n");
+        testfiles::write(fx.programDir.filePath("ready.wav"), "RIFF");
+        fx.sound.nextOpenError = "The device is busy.";
+        MainWindow &window = fx.start();
+        window.refreshOnActivation();  // closing the message box is itself an activation
+        QCOMPARE(fx.messages.texts, QStringList{"The device is busy."});
+        fx.sound.nextOpenError.clear();
+        window.refreshOnActivation();
+        // A failure the device reports later, while playing: shown, and no more plays.
+        fx.sound.errorHandler("The sound device cannot play it.");
+        QCOMPARE(fx.messages.texts.size(), 2);
+        fx.fileList()->setItemSelected(0, true);
+        fx.click("createButton");
+        QVERIFY(!fx.sound.calls.contains("play"));
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,79 @@
+// The multi-line button, and the drive roots the drive list offers.
+
+#include "platform/core/DriveRoots.h"
+#include "ui/MultiLineButton.h"
+
+#include <QApplication>
+#include <QTest>
+
+class TstMultiLineButton : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The button wraps within its width, even a name with no break
+    // opportunity, and switching keeps focus, geometry, caption and enabling.
+    void wrapsWithinItsWidth_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<bool>("wraps");
+        const QString currentDir = "Current Directory as Title and Heading";
+        QTest::newRow("default wraps a long caption") << currentDir << QSize(121, 33) << true << true;
+        QTest::newRow("single line when switched off") << currentDir << QSize(121, 33) << false << false;
+        QTest::newRow("short caption stays on one line") << QString("Exit") << QSize(121, 33) << true << false;
+        QTest::newRow("unbroken name breaks anywhere") << QString(120, 'x') + ".html" << QSize(329, 41) << true << true;
+    }
+    void wrapsWithinItsWidth()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        QFETCH(bool, multiLine);
+        QFETCH(bool, wraps);
+        MultiLineButton alone(caption);
+        QVERIFY(alone.multiLine());
+        alone.resize(size);
+        alone.setMultiLine(multiLine);
+        QCOMPARE(alone.captionLineCount() > 1, wraps);
+
+        for (bool enabled : {true, false}) {
+            QWidget window;
+            (new QPushButton("Other", &window))->setGeometry(0, 0, 80, 25);
+            auto *button = new MultiLineButton(caption, &window);
+            button->setGeometry(QRect(QPoint(20, 40), size));
+            window.resize(400, 100);
+            window.show();
+            QApplication::setActiveWindow(&window);
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            button->setFocus();
+            button->setEnabled(enabled);
+            const QWidget *focusBefore = QApplication::focusWidget();
+            QCOMPARE(focusBefore == button, enabled);
+            for (bool value : {!multiLine, multiLine}) {
+                button->setMultiLine(value);
+                QVERIFY(QApplication::focusWidget() == focusBefore && button->geometry() == QRect(QPoint(20, 40), size));
+                QVERIFY(button->text() == caption && button->isEnabled() == enabled);
+            }
+            QCOMPARE(button->captionLineCount() > 1, wraps);
+        }
+    }
+
+    void driveRootsLeaveOutPseudoFileSystems()
+    {
+        const QList<MountedVolume> volumes = {
+            {"/", "overlay"}, {"/proc", "proc"}, {"/sys/fs/cgroup", "tmpfs"}, {"/media/usb", "vfat"},
+            {"/dev/shm", "tmpfs"}, {"/home", "ext4"}, {"/run/user/1000/doc", "fuse.portal"}, {"/home/", "ext4"},
+            {"/run/media/x", "ext4"}, {"/var/lib/docker/overlay2/m", "overlay"},
+        };
+        const QStringList roots{"/", "/home", "/media/usb"};
+        QCOMPARE(posixDriveRoots(volumes), roots);
+        QCOMPARE(posixDriveRoots({}), QStringList{"/"});
+        QVERIFY(!machineDriveRoots().isEmpty());
+        // A directory's drive is the longest root it lies in, whole names only.
+        for (const auto &[dir, drive] : {std::pair{"/home/ann/web", "/home"}, {"/home", "/home"}, {"/homework", "/"}, {"/", "/"}})
+            QCOMPARE(driveOf(QString::fromLatin1(dir), roots), QString::fromLatin1(drive));
+    }
+};
+
+QTEST_MAIN(TstMultiLineButton)
+#include "tst_multilinebutton.moc"

@@ -1,0 +1,57 @@
+#include "ui/DocumentOpener.h"
+
+#include "platform/core/DocumentShell.h"
+#include "platform/core/HelpViewer.h"
+#include "platform/core/MessageBoxes.h"
+#include "platform/core/ProgramFiles.h"
+
+DocumentOpener::DocumentOpener(DocumentShell &shell, HelpViewer &help, MessageBoxes &messages)
+    : shell(shell), help(help), messages(messages)
+{
+}
+
+void DocumentOpener::showError(const QString &text)
+{
+    messages.show(MessageType::Error, text, MessageButtons::Ok);
+}
+
+void DocumentOpener::showHelp(const QString &startDirectory)
+{
+    const QString helpFile = oldHelpFile(startDirectory);
+    switch (help.showHelp(helpFile)) {
+    case OpenResult::Opened:
+        break;
+    case OpenResult::Missing:
+        showError(QStringLiteral("The help file ") + helpFile + QStringLiteral(" was not found!"));
+        break;
+    case OpenResult::NoAssociation:
+        showError(QStringLiteral("No program is associated with the help file ") + helpFile + QStringLiteral("!"));
+        break;
+    case OpenResult::Failed:
+        showError(QStringLiteral("Error while opening the help file ") + helpFile + QStringLiteral("!"));
+        break;
+    }
+}
+
+void DocumentOpener::showDocument(const QString &documentPath, const BrowserChoice &browser)
+{
+    if (browser.useStandardBrowser) {
+        switch (shell.openDocument(documentPath)) {
+        case OpenResult::Opened:
+            break;
+        case OpenResult::NoAssociation:
+            showError(QStringLiteral("No program is associated with HTML-Documents!"));
+            break;
+        case OpenResult::Missing:
+        case OpenResult::Failed:
+            showError(QStringLiteral("Error while executing Standard Browser!"));
+            break;
+        }
+    } else if (!shell.startProgram(browser.path, {documentPath})) {
+        // The document's path is one argument, blanks and all.
+        showError(QStringLiteral("Error while executing ") + browser.displayName + QStringLiteral("!"));
+    }
+    // After the failed start above, which had no program to start.
+    if (browser.path.isEmpty() && !browser.useStandardBrowser)
+        showError(QStringLiteral("No Internet Browser selected!"));
+}

@@ -1,0 +1,217 @@
+#include "ui/FileSelectionPanel.h"
+
+#include "generator/UnlistableNames.h"
+#include "platform/core/DriveRoots.h"
+#include "platform/core/MessageBoxes.h"
+#include "ui/DirectoryListBox.h"
+#include "ui/FileListBox.h"
+#include "ui/PlaceControl.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString kNoItemsSelected = QStringLiteral("No items are selected");
+
+struct FilterEntry {
+    const char *text;
+    const char *mask;
+};
+
+// The filter texts are shown exactly so, the blank after "(*.txt)" included.
+constexpr FilterEntry kFilters[] = {
+    {"All files (*.*)", "*.*"},
+    {"GIF/JPEG (*.gif, *.jpg, *.jpeg)", "*.gif;*.jpg;*.jpeg"},
+    {"Audio (*.wav, *.au, *.aif, *.aiff)", "*.wav;*.au;*.aif;*.aiff"},
+    {"Text (*.txt) ", "*.txt"},
+    {"HTML (*.htm, *.html)", "*.htm;*.html"},
+};
+
+QString selectionCountText(int count, bool zeroAsCount)
+{
+    if (count == 1)
+        return QStringLiteral("1 item is selected");
+    if (count == 0 && !zeroAsCount)
+        return kNoItemsSelected;
+    return QString::number(count) + QStringLiteral(" items are selected");
+}
+
+}  // namespace
+
+FileSelectionPanel::FileSelectionPanel(const FileSelectionPlaces &places, MessageBoxes &messages,
+                                       const QString &startDirectory, QObject *parent)
+    : QObject(parent), messages(messages)
+{
+    createControls(places);
+    directoryList->setDirectory(startDirectory);
+    fileList->setDirectory(directoryList->directory());
+    refreshDriveCombo();
+    lastDirectoryOfDrive.insert(driveCombo->currentData().toString(),
+                                QDir::fromNativeSeparators(directoryList->directory()));
+    connectControls();
+}
+
+void FileSelectionPanel::createControls(const FileSelectionPlaces &places)
+{
+    driveCombo = place<QComboBox>(places.lists, "driveCombo", 8, 72, 161, 22);
+    directoryList = place<DirectoryListBox>(places.lists, "directoryList", 8, 98, 161, 212);
+    fileList = place<FileListBox>(places.lists, "fileList", 176, 72, 161, 212);
+    filterCombo = place<QComboBox>(places.lists, "filterCombo", 176, 288, 161, 22);
+    for (const FilterEntry &filter : kFilters)
+        filterCombo->addItem(QString::fromUtf8(filter.text), QString::fromUtf8(filter.mask));
+
+    selectAllButton = place<QPushButton>(places.buttons, "selectAllButton", "Select All", 8, 385, 80, 25);
+    invertSelectionButton =
+        place<QPushButton>(places.buttons, "invertSelectionButton", "Invert Selection", 92, 385, 96, 25);
+    selectNoneButton = place<QPushButton>(places.buttons, "selectNoneButton", "Select None", 192, 385, 81, 25);
+    selectionStatus = places.status;
+}
+
+void FileSelectionPanel::connectControls()
+{
+    connect(driveCombo, &QComboBox::activated, this, &FileSelectionPanel::changeDrive);
+    connect(directoryList, &DirectoryListBox::changed, this, &FileSelectionPanel::showNewDirectory);
+    connect(directoryList, &DirectoryListBox::directoryRefused, this, &FileSelectionPanel::reportRefusedDirectory);
+    connect(fileList, &FileListBox::userSelectionChanged, this, &FileSelectionPanel::showUserSelection);
+    connect(filterCombo, &QComboBox::currentIndexChanged, this, &FileSelectionPanel::changeFilter);
+    connect(selectAllButton, &QPushButton::clicked, this, &FileSelectionPanel::selectAll);
+    connect(invertSelectionButton, &QPushButton::clicked, this, &FileSelectionPanel::invertSelection);
+    connect(selectNoneButton, &QPushButton::clicked, this, &FileSelectionPanel::selectNone);
+}
+
+QString FileSelectionPanel::directory() const
+{
+    return directoryList->directory();
+}
+
+QStringList FileSelectionPanel::selectedNames() const
+{
+    QStringList names;
+    for (int row = 0; row < fileList->count(); ++row) {
+        if (fileList->isSelected(row))
+            names.append(fileList->item(row));
+    }
+    return names;
+}
+
+QList<QWidget *> FileSelectionPanel::listControls() const
+{
+    return {driveCombo, directoryList, fileList, filterCombo};
+}
+
+QList<QWidget *> FileSelectionPanel::selectionButtons() const
+{
+    return {selectAllButton, invertSelectionButton, selectNoneButton};
+}
+
+void FileSelectionPanel::refreshDriveCombo()
+{
+    const QStringList roots = machineDriveRoots();
+    if (roots != driveRoots) {
+        driveRoots = roots;
+        const QSignalBlocker quiet(driveCombo);
+        driveCombo->clear();
+        for (const QString &root : driveRoots)
+            driveCombo->addItem(QDir::toNativeSeparators(root), root);
+    }
+    const QString here = QDir::fromNativeSeparators(directoryList->directory());
+    const int index = driveRoots.indexOf(driveOf(here, driveRoots));
+    if (index >= 0 && index != driveCombo->currentIndex()) {
+        const QSignalBlocker quiet(driveCombo);
+        driveCombo->setCurrentIndex(index);
+    }
+}
+
+void FileSelectionPanel::changeDrive()
+{
+    // Choosing the drive already listed changes nothing, the selection
+    // included; a new drive's directory reports itself as a new directory.
+    const QString chosen = driveCombo->currentData().toString();
+    const QString here = QDir::fromNativeSeparators(directoryList->directory());
+    if (chosen.isEmpty() || chosen == driveOf(here, driveRoots))
+        return;
+    // Each drive keeps the directory last listed on it, as drive letters do.
+    const QString remembered = lastDirectoryOfDrive.value(chosen, chosen);
+    if (!directoryList->setDirectory(remembered) && !directoryList->setDirectory(chosen)) {
+        reportRefusedDirectory(QDir::toNativeSeparators(chosen));
+        refreshDriveCombo();
+    }
+}
+
+void FileSelectionPanel::reportRefusedDirectory(const QString &path)
+{
+    messages.show(MessageType::Error, QStringLiteral("Unable to open the directory ") + path, MessageButtons::Ok);
+}
+
+void FileSelectionPanel::showNewDirectory()
+{
+    const QString dir = directoryList->directory();
+    lastDirectoryOfDrive.insert(driveOf(QDir::fromNativeSeparators(dir), driveRoots), QDir::fromNativeSeparators(dir));
+    refreshDriveCombo();
+    fileList->setDirectory(dir);
+    reportUnlistableNames();
+    selectionStatus->setText(kNoItemsSelected);
+    emit directoryChanged();
+}
+
+void FileSelectionPanel::changeFilter()
+{
+    fileList->setMask(filterCombo->currentData().toString());
+    reportUnlistableNames();
+    if (fileList->selectedCount() == 0)
+        selectionStatus->setText(kNoItemsSelected);
+    emit userActed();
+}
+
+void FileSelectionPanel::reportUnlistableNames()
+{
+    // The list cannot hold a name that is not valid in the file-name
+    // encoding; rather than drop such files without a word, name them.
+    const QStringList names = unlistableFileNames(fileList->directory(), fileList->mask());
+    if (names.isEmpty())
+        return;
+    constexpr int kShown = 10;
+    QString text = QStringLiteral("These files cannot be listed, their names are not readable:");
+    for (const QString &name : names.mid(0, kShown))
+        text += QLatin1Char('\r') + name;
+    if (names.size() > kShown)
+        text += QStringLiteral("\rand %1 more").arg(names.size() - kShown);
+    messages.show(MessageType::Warning, text, MessageButtons::Ok);
+}
+
+void FileSelectionPanel::showSelectionCount(bool zeroAsCount)
+{
+    selectionStatus->setText(selectionCountText(fileList->selectedCount(), zeroAsCount));
+}
+
+void FileSelectionPanel::showUserSelection()
+{
+    showSelectionCount(false);
+    emit userActed();
+}
+
+void FileSelectionPanel::selectAll()
+{
+    emit userActed();
+    fileList->selectAllItems();
+    // An empty list reads "0 items are selected" here.
+    showSelectionCount(true);
+}
+
+void FileSelectionPanel::invertSelection()
+{
+    emit userActed();
+    fileList->invertSelection();
+    showSelectionCount(false);
+}
+
+void FileSelectionPanel::selectNone()
+{
+    emit userActed();
+    fileList->selectNoItems();
+    if (fileList->selectedCount() == 0)
+        selectionStatus->setText(kNoItemsSelected);
+}

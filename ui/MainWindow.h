@@ -1,0 +1,139 @@
+#pragma once
+// The main window: the files on the left, the document's options on the
+// right, the run's feedback at the bottom. It starts the document creation
+// with a request built from its controls, opens the dialogs, and saves the
+// defaults when the user leaves with "Exit".
+
+#include "generator/DocumentSettings.h"
+#include "settings/SavedDefaults.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class AboutDialog;
+class ColorChooser;
+class CompletionSound;
+class DocumentOpener;
+class DocumentOptionsPanel;
+class DocumentShell;
+class FileSelectionPanel;
+class HelpViewer;
+class MessageBoxes;
+class MultiLineButton;
+class ProgramOptionsDialog;
+class ProgressFeedback;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class ScreenInfo;
+class SoundPlayer;
+class TableOptionsDialog;
+struct DocumentRequest;
+
+// The desktop services the window reaches through seams; the caller owns them.
+struct WindowServices {
+    MessageBoxes &messages;
+    ColorChooser &colors;
+    const ScreenInfo &screen;
+    DocumentShell &shell;
+    HelpViewer &help;
+    SoundPlayer &sound;
+};
+
+// Where the window finds its files.
+struct WindowPlaces {
+    QString programDir;      // ends with a separator; the completion sound is looked for from here
+    QString settingsFile;    // quorva21.ini
+    QString startDirectory;  // listed first; the help file and absolute-link documents belong here
+};
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Creating the window loads the saved defaults and sets the controls'
+    // start state.
+    MainWindow(const WindowServices &services, const WindowPlaces &places, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The dialogs, created after the main window, work on its state.
+    SavedDefaults &savedDefaults() { return defaults; }
+    DocumentSettings &documentSettings() { return document; }
+    void setDialogs(AboutDialog *about, ProgramOptionsDialog *options, TableOptionsDialog *tables);
+    // How a dialog is run modally; tests replace it so no modal loop starts.
+    using DialogRunner = std::function<int(QDialog &)>;
+    void setDialogRunner(DialogRunner runner);
+
+    // What "Create HTML-Document" hands the run, from the controls as they are.
+    DocumentRequest documentRequest() const;
+
+    // Each time the window becomes the program's active window (not when
+    // the user returns from another program): the table settings are brought
+    // into range and shown in the table dialog, and the sound is prepared.
+    void refreshOnActivation();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void clearRunFeedback();
+    void resetTextsForNewDirectory();
+    void useCurrentDirectoryAsTitle();
+    void createDocument();
+    void openTableOptions();
+    void openProgramOptions();
+    void showAbout();
+    void showHelp();
+    void showLastDocument();
+    void saveSettingsAndQuit();
+
+private:
+    void createFrames();
+    void createButtons();
+    void chainTabOrder();
+    void connectControls();
+    void loadStartupState();
+    void showBrowserButton(bool enabled);
+    int runDialog(QDialog *dialog);
+    void centreOnScreen();
+
+    MessageBoxes &messages;
+    const ScreenInfo &screen;
+    const QString settingsPath;
+
+    SavedDefaults defaults;
+    DocumentSettings document;
+    QString startDirectory;
+    QString lastDocumentName;
+    QString browserName;
+
+    FileSelectionPanel *fileSelection = nullptr;
+    DocumentOptionsPanel *documentOptions = nullptr;
+    CompletionSound *sound = nullptr;
+    std::unique_ptr<DocumentOpener> opener;
+    std::unique_ptr<ProgressFeedback> progress;
+
+    MultiLineButton *browserButton = nullptr;
+    QProgressBar *progressBar = nullptr;
+    QGroupBox *programGroup = nullptr;
+    QGroupBox *documentGroup = nullptr;
+    QLabel *selectionStatus = nullptr;
+    QLabel *runStatus = nullptr;
+    QList<QPushButton *> programButtons;  // options, help, about, exit
+    QPushButton *tableOptionsButton = nullptr;
+    QPushButton *createButton = nullptr;
+
+    QPointer<AboutDialog> aboutDialog;
+    QPointer<ProgramOptionsDialog> optionsDialog;
+    QPointer<TableOptionsDialog> tableDialog;
+    DialogRunner dialogRunner;
+
+    bool activatedOnce = false;
+    bool activateOnReturn = false;
+};

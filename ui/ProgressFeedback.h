@@ -1,0 +1,24 @@
+#pragma once
+// The run's progress in the main window: the progress bar and the run's
+// status panel.
+
+#include "generator/RunFeedback.h"
+
+#include <QElapsedTimer>
+
+class QLabel;
+class QProgressBar;
+
+class ProgressFeedback final : public RunFeedback {
+public:
+    ProgressFeedback(QProgressBar &bar, QLabel &status) : bar(bar), status(status) {}
+
+    void runStarted(int entryCount) override;
+    void entryWritten(int done) override;
+
+private:
+    QProgressBar &bar;
+    QLabel &status;
+    int entries = 0;
+    QElapsedTimer sinceRepaint;
+};
