@@ -1,5 +1,5 @@
 // Makes benchmark directories.
-//   bench_makefiles files DIR COUNT          COUNT small files of 1 to 200 bytes
+//   bench_makefiles files DIR COUNT          COUNT small files of 0 to 5120 bytes
 //   bench_makefiles pictures DIR COUNT SIZE  COUNT pictures, half GIF, half JFIF,
 //                                            each about SIZE bytes long
 // The pictures are well-formed up to their pixel data, which is filler: the
@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
     if (mode == QLatin1String("files")) {
         for (int i = 0; i < count; ++i) {
             const QString name = QStringLiteral("%1/file%2.txt").arg(dir).arg(i, 6, 10, QLatin1Char('0'));
-            if (!writeFile(name, QByteArray(1 + i % 200, 'x'))) {
+            if (!writeFile(name, QByteArray(i * 337 % 5121, 'x'))) {
                 fprintf(stderr, "cannot write %s\n", qPrintable(name));
                 return 1;
             }

@@ -1,76 +1,72 @@
 #include "generator/EntryFile.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
+#include "generator/BatchOpener.h"
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
-// On POSIX the file is opened with the system call rather than QFile::open:
-// a non-blocking open returns at once for a FIFO, and fstat then tells the
-// kind of file before anything is read.
-
-#ifdef Q_OS_UNIX
 namespace {
 
-int openRegular(const QString &name, struct stat &st)
+enum class PictureClass { None, Gif, Jpeg, Png, Webp, Bmp };
+
+// The extension from the last dot, compared exactly: .Gif or .Jpg are no
+// pictures. PNG, WebP and BMP only when asked for.
+PictureClass pictureClass(const QString &fileName, bool modern)
 {
-    const int fd = ::open(QFile::encodeName(name).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return PictureClass::None;
+    const QStringView ext = QStringView(fileName).mid(dot);
+    if (ext == u".gif" || ext == u".GIF")
+        return PictureClass::Gif;
+    if (ext == u".jpg" || ext == u".JPG" || ext == u".jpeg" || ext == u".JPEG")
+        return PictureClass::Jpeg;
+    if (!modern)
+        return PictureClass::None;
+    if (ext == u".png" || ext == u".PNG")
+        return PictureClass::Png;
+    if (ext == u".webp" || ext == u".WEBP")
+        return PictureClass::Webp;
+    if (ext == u".bmp" || ext == u".BMP")
+        return PictureClass::Bmp;
+    return PictureClass::None;
+}
+
+std::optional<PictureSize> probe(PictureClass kind, QIODevice &in, bool modern)
+{
+    switch (kind) {
+    case PictureClass::Gif: return probeGif(in);
+    case PictureClass::Jpeg: return probeJpeg(in, !modern);
+    case PictureClass::Png: return probePng(in);
+    case PictureClass::Webp: return probeWebp(in);
+    case PictureClass::Bmp: return probeBmp(in);
+    case PictureClass::None: break;
     }
-    return fd;
+    return std::nullopt;
 }
 
 } // namespace
-#endif
 
-bool openListedFile(QFile &file, const QString &name)
+void gatherEntryFacts(BatchOpener &opener, const QStringList &names, qsizetype first, qsizetype end,
+                      const FactsWanted &wanted, std::vector<EntryFacts> &facts)
 {
-#ifdef Q_OS_UNIX
-    struct stat st;
-    const int fd = openRegular(name, st);
-    if (fd < 0)
-        return false;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return false;
+    facts.assign(size_t(end - first), EntryFacts());
+    std::vector<FileToOpen> files;
+    std::vector<size_t> entryOf;  // per file, its entry in facts
+    std::vector<PictureClass> kinds;
+    for (qsizetype i = first; i < end; ++i) {
+        const PictureClass kind = wanted.pictureSize ? pictureClass(names.at(i), wanted.modernPictures) : PictureClass::None;
+        EntryFacts &entry = facts[size_t(i - first)];
+        entry.picture = kind != PictureClass::None;
+        if (!wanted.sizeOrDate && !entry.picture)
+            continue;
+        files.push_back({encodedFileName(names.at(i)), entry.picture});
+        entryOf.push_back(size_t(i - first));
+        kinds.push_back(kind);
     }
-    return true;
-#else
-    file.setFileName(name);
-    if (!QFileInfo(name).isFile())
-        return false;
-    return file.open(QIODevice::ReadOnly);
-#endif
-}
-
-ListedFileFacts listedFileFacts(const QString &name)
-{
-    ListedFileFacts facts;
-#ifdef Q_OS_UNIX
-    struct stat st;
-    const int fd = openRegular(name, st);
-    if (fd < 0)
-        return facts;
-    ::close(fd);
-    facts.ok = true;
-    facts.size = st.st_size;
-    facts.modifiedSecs = qint64(st.st_mtime);
-#else
-    QFile file;
-    if (!openListedFile(file, name))
-        return facts;
-    facts.ok = true;
-    facts.size = file.size();
-    facts.modifiedSecs = file.fileTime(QFileDevice::FileModificationTime).toSecsSinceEpoch();
-#endif
-    return facts;
+    opener.openAll(files, [&](size_t file, const OpenedFileFacts &opened, QIODevice *in) {
+        EntryFacts &entry = facts[entryOf[file]];
+        entry.opened = opened.ok;
+        entry.size = opened.size;
+        entry.modifiedSecs = opened.modifiedSecs;
+        if (in)
+            entry.pictureSize = probe(kinds[file], *in, wanted.modernPictures);
+    });
 }

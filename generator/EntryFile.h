@@ -1,21 +1,36 @@
 #pragma once
-// Opening a listed file for its size, date or picture header. Only regular
-// files are opened: a name that meanwhile became a directory, a FIFO or a
-// device counts as a file that cannot be opened, and never blocks the run.
+// What an entry's details need from its file, gathered before the entry is
+// written: one opening of the file serves its size, its date and its
+// picture header. Only regular files are opened: a name that meanwhile
+// became a directory, a FIFO or a device counts as a file that cannot be
+// opened, and never blocks the run.
 
-#include <QtGlobal>
-#include <QString>
+#include "generator/PictureProbes.h"
 
-class QFile;
+#include <QStringList>
 
-// Opens the file at path for reading.
-bool openListedFile(QFile &file, const QString &path);
+#include <optional>
+#include <vector>
 
-struct ListedFileFacts {
-    bool ok = false;          // false: the file could not be opened
-    qint64 size = 0;
-    qint64 modifiedSecs = 0;  // last write, seconds since the epoch
+class BatchOpener;
+
+// What a run's entries need, the same for all of them.
+struct FactsWanted {
+    bool sizeOrDate = false;
+    bool pictureSize = false;     // for shrinking or the picture-size detail
+    bool modernPictures = false;  // also PNG, WebP, BMP, and JPEG of any layout
+    bool any() const { return sizeOrDate || pictureSize; }
 };
 
-// Opens the file, reads its size and last-write time, and closes it again.
-ListedFileFacts listedFileFacts(const QString &path);
+struct EntryFacts {
+    bool opened = false;        // the file was opened for reading
+    qint64 size = 0;
+    qint64 modifiedSecs = 0;    // last write, seconds since the epoch
+    bool picture = false;       // the extension names a picture whose size was wanted
+    std::optional<PictureSize> pictureSize;  // when its header gave one
+};
+
+// The facts of names[first] to names[end - 1], into facts. Each file is
+// opened once, and only when anything of it is wanted.
+void gatherEntryFacts(BatchOpener &opener, const QStringList &names, qsizetype first, qsizetype end,
+                      const FactsWanted &wanted, std::vector<EntryFacts> &facts);

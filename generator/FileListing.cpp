@@ -1,11 +1,38 @@
 #include "generator/FileListing.h"
 
-#include <QDir>
-#include <QDirIterator>
+#include "generator/DirectoryAccess.h"
+#include "generator/SortedNames.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
-#include <utility>
-#include <vector>
+
+namespace {
+
+// The mask's patterns as QDir applies them: wildcards, letter case ignored.
+class NameMask {
+public:
+    explicit NameMask(const QStringList &patterns)
+        : everything(patterns.contains(QStringLiteral("*")))
+    {
+        for (const QString &p : patterns)
+            expressions << QRegularExpression::fromWildcard(p, Qt::CaseInsensitive);
+    }
+    bool matches(QByteArrayView name) const
+    {
+        if (everything)
+            return true;
+        const QString text = decodedFileName(name);
+        return std::any_of(expressions.begin(), expressions.end(),
+                           [&](const QRegularExpression &re) { return re.match(text).hasMatch(); });
+    }
+
+private:
+    bool everything;  // "*" matches every name: no expression needs asking
+    QList<QRegularExpression> expressions;
+};
+
+} // namespace
 
 QStringList maskPatterns(const QString &mask)
 {
@@ -25,22 +52,14 @@ QStringList listMatchingFiles(const QString &dir, const QString &mask)
     const QStringList patterns = maskPatterns(mask);
     if (patterns.isEmpty())
         return {};
-    // Without QDir::Hidden and QDir::System, hidden entries and dangling links stay out.
+    const NameMask nameMask(patterns);
     // The names are sorted here rather than by QDir, whose sort holds a
     // QFileInfo per entry: over 100 MB for a directory of 100,000 files.
-    std::vector<std::pair<QString, QString>> keyed;  // lower-case name, name
-    QDirIterator it(dir, patterns, QDir::Files);
-    while (it.hasNext()) {
-        it.next();
-        QString name = it.fileName();
-        QString key = name.toLower();
-        keyed.emplace_back(std::move(key), std::move(name));
-    }
-    // Names equal but for case keep one fixed order.
-    std::sort(keyed.begin(), keyed.end());
-    QStringList names;
-    names.reserve(qsizetype(keyed.size()));
-    for (auto &entry : keyed)
-        names << std::move(entry.second);
-    return names;
+    SortedNames names;
+    forEachDirectoryFile(dir, [&](QByteArrayView name) {
+        // A QString cannot hold a name that is not UTF-8: unlistableFileNames() names those.
+        if (name.isValidUtf8() && nameMask.matches(name))
+            names.add(name);
+    });
+    return names.take();
 }

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -79,13 +78,12 @@ QStringList unlistableFileNames(const QString &dir, const QString &mask)
         return names;
     const int fd = ::dirfd(d);
     while (const dirent *entry = ::readdir(d)) {
-        const QByteArray raw(entry->d_name);
-        if (raw.startsWith('.'))
+        if (entry->d_name[0] == '.')
             continue;  // hidden, as in the file list
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString decoded = utf8(raw);
-        if (!utf8.hasError())
-            continue;  // the file list shows it
+        // The file list shows every name that is valid UTF-8 (FileListing.cpp).
+        if (QByteArrayView(static_cast<const char *>(entry->d_name)).isValidUtf8())
+            continue;
+        const QByteArray raw(entry->d_name);
         struct stat st;
         if (::fstatat(fd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
             continue;

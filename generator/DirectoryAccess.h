@@ -1,0 +1,71 @@
+#pragma once
+// The listed directory as the operating system offers it: the names of its
+// files, and its files opened for reading. The one place with code per
+// operating system. On POSIX the entries come straight from the system with
+// the kind of file it already knows, so a plain file costs no stat call, and
+// files are opened relative to a descriptor of the directory, which spares
+// the kernel the walk along the directory's path for every file. Elsewhere
+// QtCore does the same by path.
+//
+// Names are in their 8-bit form: on POSIX the bytes the file system holds
+// (UTF-8 for every name the file list can show), elsewhere UTF-8.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class QIODevice;
+
+// A name in its 8-bit form as the QString the file list shows. Unlike
+// QString::fromUtf8, keeps a byte order mark at the start, which is part of
+// the name.
+QString decodedFileName(QByteArrayView name);
+// A name of the file list in its 8-bit form.
+QByteArray encodedFileName(const QString &name);
+
+// Calls take with the name of each file of dir the file list may show, as
+// QDir::Files without hidden and system entries finds them: plain files and
+// links to anything but a directory, whose names do not begin with a dot.
+// Names that are not valid UTF-8 are included; the caller decides.
+void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArrayView name)> &take);
+
+// What opening a listed file found.
+struct OpenedFileFacts {
+    bool ok = false;          // false: no regular file this user can open for reading
+    qint64 size = 0;
+    qint64 modifiedSecs = 0;  // last write, seconds since the epoch
+};
+
+// The files of one directory, opened by name. Safe to use from several
+// threads at once.
+class DirectoryFiles {
+public:
+    explicit DirectoryFiles(const QString &dir);
+    ~DirectoryFiles();
+    DirectoryFiles(const DirectoryFiles &) = delete;
+    DirectoryFiles &operator=(const DirectoryFiles &) = delete;
+
+    // Reads a file while it is open, knowing what opening it found.
+    using Read = std::function<void(const OpenedFileFacts &facts, QIODevice &file)>;
+
+    // Opens the file for reading when it is a regular file, never blocking on
+    // a FIFO or a device, and takes its size and date; read, when given,
+    // then reads it. A name that became a directory, FIFO or device since it
+    // was listed counts as a file that cannot be opened.
+    OpenedFileFacts open(QByteArrayView name, const Read &read = {}) const;
+
+#ifdef Q_OS_UNIX
+    // The directory's descriptor; -1 when its files are opened by path.
+    int descriptor() const { return dirFd; }
+    // Hands the regular file fd, open for reading, to read.
+    static void readOpened(int fd, const OpenedFileFacts &facts, const Read &read);
+#endif
+
+private:
+    QString dirPath;        // with its trailing separator
+    QByteArray nativeDir;   // the same, 8-bit
+    int dirFd = -1;         // POSIX: the directory; -1: files are opened by path
+};
