@@ -26,7 +26,7 @@ const ValueOption kValueOptions[] = {
 const char *const kFlagOptions[] = {
     "htm",    "no-heading", "center",   "size",      "date",     "picture-size",
     "shrink", "picture-link", "subdirs", "absolute", "show-path", "overwrite",
-    "help",   "version",
+    "modern-pictures", "help", "version",
 };
 
 std::optional<int> parseInt(const QString &text, int low, int high)
@@ -122,6 +122,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
     a.size = isSet("size");
     a.date = isSet("date");
     a.pictureSize = isSet("picture-size");
+    a.modernPictures = isSet("modern-pictures");
     a.shrink = isSet("shrink");
     a.pictureLink = isSet("picture-link");
     a.subdirs = isSet("subdirs");
@@ -264,6 +265,8 @@ QString usageText()
         "  --shrink              picture mode: shrink pictures to fit the screen\n"
         "  --picture-link        picture mode: make each picture a link to its file\n"
         "  --subdirs             text mode: list the subdirectories first\n"
+        "  --modern-pictures     also read the sizes of PNG, WebP and BMP pictures and\n"
+        "                        of JPEG pictures that are not JFIF (Exif and others)\n"
         "  --screen-width N      screen width for --shrink (default 1024)\n"
         "\n"
         "Table:\n"

@@ -29,6 +29,7 @@ struct CliArguments {
     bool size = false;
     bool date = false;
     bool pictureSize = false;
+    bool modernPictures = false;  // on also when the settings file says so
     bool shrink = false;
     bool pictureLink = false;
     bool subdirs = false;

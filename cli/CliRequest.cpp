@@ -75,6 +75,7 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.defaultTitle = defaults.title;
     r.defaultHeading = defaults.heading;
     r.defaultFileName = defaults.fileName;
+    r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
     return r;
 }

@@ -28,6 +28,7 @@ struct DocumentRequest {
     QString defaultHeading;
     QString defaultFileName;
 
+    bool modernPictures = false; // sizes also of PNG, WebP, BMP and JPEG pictures of any layout
     int screenWidth = 1024;     // limits shrunk pictures
     DocumentSettings settings;
 };

@@ -1,6 +1,7 @@
 #include "generator/DocumentRun.h"
 
-#include "generator/EntryFile.h"
+#include "generator/DirectoryAccess.h"
+#include "generator/EntryFactsAhead.h"
 #include "generator/EntryWriter.h"
 #include "generator/PageOutput.h"
 #include "generator/PageWriter.h"
@@ -10,7 +11,22 @@
 #include "platform/core/NativePaths.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+
+FactsWanted factsWanted(const DocumentRequest &request)
+{
+    FactsWanted wanted;
+    wanted.sizeOrDate = request.fileSize || request.fileDate;
+    wanted.pictureSize = request.shrinkToFit || request.pictureSize;
+    wanted.modernPictures = request.modernPictures;
+    return wanted;
+}
+
+} // namespace
 
 DocumentRun::DocumentRun(DocumentRequest request, MessageBoxes &messages, RunFeedback &feedback)
     : request(std::move(request)), messages(messages), feedback(feedback), outputFactory(makeSaveOutputFile)
@@ -32,6 +48,14 @@ RunResult DocumentRun::run()
         return result;
     }
 
+    if (!QFileInfo(request.directory).isDir()) {
+        messages.show(MessageType::Error,
+                      QStringLiteral("The directory ") + request.directory + QStringLiteral(" no longer exists"),
+                      MessageButtons::Ok);
+        result.outcome = RunOutcome::Failed;
+        return result;
+    }
+
     const PathStyle style = nativePathStyle();
     const bool absolute = request.settings.linkStyle == LinkStyle::Absolute;
     // Absolute-link documents go where the program was started; a root keeps its single separator.
@@ -44,9 +68,9 @@ RunResult DocumentRun::run()
     const QString outputPath = !absolute && QDir::isAbsolutePath(fileName) ? fileName : documentDir + fileName;
     result.outputPath = outputPath;
 
-    QFile existing;
-    if (openListedFile(existing, outputPath)) {
-        existing.close();
+    // Asked whenever a file is there, also one this user cannot read; a
+    // directory or device in the way is refused when the document is made.
+    if (QFileInfo(outputPath).isFile()) {
         const MessageResult answer = messages.show(
             MessageType::Information,
             QStringLiteral("The HTML-Document ") + fileName + QStringLiteral(" already exists! Overwrite?"),
@@ -75,6 +99,14 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
     const std::unique_ptr<OutputFile> file = outputFactory(outputPath);
     if (!file->open())
         throw OutputFailure{file->error()};
+    // The files are opened on other threads while this one writes.
+    const DirectoryFiles files(request.directory);
+    const FactsWanted wanted = factsWanted(request);
+    std::optional<EntryFactsAhead> ahead;
+    if (wanted.any())
+        ahead.emplace(files, request.selectedNames, wanted);
+    const EntryFacts nothingWanted;
+
     PageOutput out(*file);
     PageWriter page(request, out);
     page.writeHead();
@@ -99,7 +131,7 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
         ++position;
         feedback.entryWritten(position);
         page.openCell(position);
-        entries.writeEntry(name);
+        entries.writeEntry(name, ahead ? ahead->at(position - 1) : nothingWanted);
         page.closeCell(position, result.fileCount);
     }
     result.totalBytes = entries.totalBytes();

@@ -1,31 +1,12 @@
 #include "generator/EntryWriter.h"
 
 #include "generator/DateText.h"
-#include "generator/EntryFile.h"
 #include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/NativePaths.h"
 
-#include <QFile>
-
 namespace {
-
-enum class PictureClass { None, Gif, Jpeg };
-
-// The extension from the last dot, compared exactly: .Gif or .Jpg are no pictures.
-PictureClass pictureClass(const QString &fileName)
-{
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return PictureClass::None;
-    const QStringView ext = QStringView(fileName).mid(dot);
-    if (ext == u".gif" || ext == u".GIF")
-        return PictureClass::Gif;
-    if (ext == u".jpg" || ext == u".JPG" || ext == u".jpeg" || ext == u".JPEG")
-        return PictureClass::Jpeg;
-    return PictureClass::None;
-}
 
 int decimalDigits(qint64 value)
 {
@@ -45,9 +26,9 @@ EntryWriter::EntryWriter(const DocumentRequest &request, PageOutput &out, Messag
 {
 }
 
-void EntryWriter::writeEntry(const QString &name)
+void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
 {
-    probed.reset();
+    facts = &entryFacts;
     errorShown = false;
 
     int pictureWidth = 0;
@@ -91,16 +72,8 @@ void EntryWriter::writeBody(const QString &displayText, const QString &linkTarge
 
 void EntryWriter::writeDetails(const QString &name)
 {
-    // One open serves both size and date: a file cannot change between them
-    // while the run holds the thread, and every open costs system calls.
-    std::optional<ListedFileFacts> facts;
-    const auto fileFacts = [&]() -> const ListedFileFacts & {
-        if (!facts)
-            facts = listedFileFacts(dirPath + name);
-        return *facts;
-    };
     if (request.fileSize) {
-        if (!fileFacts().ok) {
+        if (!facts->opened) {
             accessError(name);
         } else {
             const qint64 size = facts->size;
@@ -113,7 +86,7 @@ void EntryWriter::writeDetails(const QString &name)
         }
     }
     if (request.fileDate) {
-        if (!fileFacts().ok) {
+        if (!facts->opened) {
             accessError(name);
         } else {
             leadIn(Detail::Date, name);
@@ -130,17 +103,13 @@ void EntryWriter::writeDetails(const QString &name)
 
 std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
 {
-    if (probed)
-        return *probed;
-    const PictureClass kind = pictureClass(name);
-    if (kind == PictureClass::None)
-        return *(probed = std::optional<PictureSize>());
-    QFile file;
-    if (!openListedFile(file, dirPath + name)) {
+    if (!facts->picture)
+        return std::nullopt;
+    if (!facts->opened) {
         accessError(name);
-        return *(probed = std::optional<PictureSize>());
+        return std::nullopt;
     }
-    return *(probed = kind == PictureClass::Gif ? probeGif(file) : probeJpeg(file));
+    return facts->pictureSize;
 }
 
 int EntryWriter::shrunkWidth(int width) const

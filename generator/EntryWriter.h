@@ -4,7 +4,7 @@
 // picture format and size).
 
 #include "generator/DocumentRequest.h"
-#include "generator/PictureProbes.h"
+#include "generator/EntryFile.h"
 
 #include <QLocale>
 #include <QString>
@@ -27,7 +27,8 @@ public:
     EntryWriter(const DocumentRequest &request, PageOutput &out, MessageBoxes &messages,
                 PlainTextColumns columns);
 
-    void writeEntry(const QString &name);
+    // facts: what the entry's details need from its file, gathered before.
+    void writeEntry(const QString &name, const EntryFacts &facts);
     // The sizes of the link and plain-text entries written so far.
     qint64 totalBytes() const { return total; }
 
@@ -53,9 +54,8 @@ private:
     QLocale locale;
     qint64 total = 0;
 
-    // One entry's state: its picture is probed at most once, and a file that
-    // cannot be opened is reported once.
-    std::optional<std::optional<PictureSize>> probed;
+    // One entry's state: a file that cannot be opened is reported once.
+    const EntryFacts *facts = nullptr;
     bool errorShown = false;
 
     // Files written together share their time stamps, and converting to

@@ -1,7 +1,8 @@
 #pragma once
-// Picture dimensions read from the first bytes of GIF and JFIF files. The
-// probes read strictly forward, never decode, and stop at the end of the
-// data: a file too short for what they need gives no size.
+// Picture dimensions read from the headers of picture files. The probes read
+// strictly forward through headers only (segments are skipped by their
+// lengths, never read), never decode, and stop at the end of the data: a
+// file too short for what they need gives no size.
 
 #include <QByteArray>
 
@@ -10,7 +11,7 @@
 class QIODevice;
 
 struct PictureSize {
-    QByteArray format;  // as the page names it: "GIF87a", "GIF89a", "JPEG"
+    QByteArray format;  // as the page names it: "GIF87a", "GIF89a", "JPEG", "PNG", "WebP", "BMP"
     int width = 0;
     int height = 0;
 };
@@ -19,8 +20,14 @@ struct PictureSize {
 // logical screen's width and height.
 std::optional<PictureSize> probeGif(QIODevice &in);
 
-// A JFIF file ("JFIF" at bytes 6 to 9): the size of the last accepted frame
-// (baseline, extended or progressive) before the first start of scan. Only
-// an APP13 segment right after the JFIF header is skipped by its length;
-// everything else is scanned byte by byte for 0xFF followed by a marker code.
-std::optional<PictureSize> probeJpeg(QIODevice &in);
+// The size of the last frame (baseline, extended or progressive) before the
+// first start of scan, found by walking the file segment by segment as a
+// decoder does. With requireJfif, only a file with "JFIF" at bytes 6 to 9
+// gives a size. The device must be able to seek.
+std::optional<PictureSize> probeJpeg(QIODevice &in, bool requireJfif = true);
+
+// PNG: the IHDR chunk. WebP: the VP8, VP8L or VP8X header. BMP: the
+// BITMAPINFOHEADER or a later one; a top-down picture's height is positive.
+std::optional<PictureSize> probePng(QIODevice &in);
+std::optional<PictureSize> probeWebp(QIODevice &in);
+std::optional<PictureSize> probeBmp(QIODevice &in);

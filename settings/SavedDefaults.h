@@ -21,6 +21,7 @@ struct SavedDefaults {
     TableSettings table;  // as read: a hand-edited file may hold values out of range
     PageColors colors;
     bool playSound = false;
+    bool modernPictures = false;  // sizes of PNG, WebP, BMP and Exif JPEG pictures
 };
 
 // How the browser button names the browser: "Standard Browser", the chosen

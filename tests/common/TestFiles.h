@@ -42,10 +42,18 @@ inline QByteArray gif(int width, int height, const QByteArray &signature = "GIF8
 // Start of image and a 16-byte JFIF segment: 20 bytes.
 inline QByteArray jfifHeader() { return QByteArray::fromHex("FFD8FFE000104A46494600010100000100010000"); }
 
+// A frame header of one component: 13 bytes.
 inline QByteArray jpegFrame(int code, int width, int height)
 {
-    return QByteArray::fromHex("FF") + char(code) + QByteArray::fromHex("001108") + char(height >> 8)
-           + char(height & 0xFF) + char(width >> 8) + char(width & 0xFF) + QByteArray::fromHex("03012200");
+    return QByteArray::fromHex("FF") + char(code) + QByteArray::fromHex("000B08") + char(height >> 8)
+           + char(height & 0xFF) + char(width >> 8) + char(width & 0xFF) + QByteArray::fromHex("01011100");
+}
+
+// A segment: marker, length, data.
+inline QByteArray jpegSegment(int code, const QByteArray &data)
+{
+    const int length = int(data.size()) + 2;
+    return QByteArray::fromHex("FF") + char(code) + char(length >> 8) + char(length & 0xFF) + data;
 }
 
 // A quantisation table segment, as real files have after the JFIF header.

@@ -8,5 +8,6 @@
 
 int fuzzGifProbe(const uint8_t *data, size_t size);
 int fuzzJpegProbe(const uint8_t *data, size_t size);
+int fuzzOtherProbes(const uint8_t *data, size_t size);
 int fuzzIni(const uint8_t *data, size_t size);
 int fuzzGenerator(const uint8_t *data, size_t size);

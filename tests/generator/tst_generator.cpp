@@ -4,6 +4,7 @@
 
 #include "generator/HtmlText.h"
 #include "generator/PictureProbes.h"
+#include "tests/common/AsOrdinaryUser.h"
 #include "tests/common/Fetched.h"
 #include "tests/common/GeneratorRun.h"
 
@@ -26,6 +27,7 @@ const QByteArray kHead = "<HTML>\r\n<HEAD>\r\n<TITLE>\r\nDocument created by \"Q
 const QByteArray kEnd = "</BODY>\r\n</HTML>\r\n";
 const QByteArray kFontEnd = "</FONT>\r\n" + kEnd;
 const QByteArray kCell = "<TD ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\r\n";
+const QByteArray kPng = QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x03\x20\0\0\x02\x58", 24);
 
 QByteArray dateOf(const QDateTime &time) { return dateText(time, QLocale::system()).toLocal8Bit(); }
 
@@ -103,9 +105,17 @@ private slots:
         QTest::newRow("picture sizes by exact extension") << Setup([](R r) {
             r.mode(EntryMode::Link), r.request.pictureSize = true;
             r.add("p.gif", testfiles::gif(320, 200)), r.add("q.jpg", testfiles::jpeg(640, 480));
-            r.add("r.Gif", testfiles::gif(1, 1));
+            r.add("r.Gif", testfiles::gif(1, 1)), r.add("s.png", kPng);
         }) << "<A HREF=\"p.gif\">p.gif</A>, GIF89a 320x200<BR><BR>\r\n<A HREF=\"q.jpg\">q.jpg</A>, JPEG 640x480<BR><BR>\r\n"
-              "<A HREF=\"r.Gif\">r.Gif</A><BR><BR>\r\n" + kEnd;
+              "<A HREF=\"r.Gif\">r.Gif</A><BR><BR>\r\n<A HREF=\"s.png\">s.png</A><BR><BR>\r\n" + kEnd;
+        QTest::newRow("modern picture sizes, shrunk") << Setup([](R r) {
+            r.request.modernPictures = r.request.pictureSize = r.request.shrinkToFit = true;
+            r.add("s.PNG", kPng), r.add("t.bmp", "BM" + QByteArray(12, '\0') + QByteArray::fromHex("2800000000080000FFFFFFFF"));
+            r.add("u.jpeg", QByteArray::fromHex("FFD8") + testfiles::jpegSegment(0xE1, "Exif") + testfiles::jpegFrame(0xC0, 9, 4)
+                                + testfiles::jpegScan());
+        }) << "<IMG WIDTH = \"800\" SRC=\"s.PNG\"><BR><BR>\r\n<STRONG>s.PNG</STRONG>, PNG 800x600<BR><BR>\r\n"
+              "<IMG WIDTH = \"512\" SRC=\"t.bmp\"><BR><BR>\r\n<STRONG>t.bmp</STRONG>, BMP 2048x1<BR><BR>\r\n"
+              "<IMG WIDTH = \"9\" SRC=\"u.jpeg\"><BR><BR>\r\n<STRONG>u.jpeg</STRONG>, JPEG 9x4<BR><BR>\r\n" + kEnd;
         QTest::newRow("names shown escaped, links percent-encoded") << Setup([](R r) {
             r.mode(EntryMode::Link);
             for (const QString n : {"a&b", "x#1", "100%", "<b>", "q\"?", "café", "javascript:x", "a b", " lead"})
@@ -267,6 +277,41 @@ private slots:
         }
     }
 
+    // A document this user may write but not read is still one to ask about.
+    void unreadableDocumentIsAskedAbout()
+    {
+        const CheckResult result = asOrdinaryUser([] {
+            GeneratorRun r;
+            r.add("a.txt");
+            QFile old(r.path("quorvant.html"));
+            if (!testfiles::write(old.fileName(), "old") || !old.setPermissions(QFileDevice::WriteOwner))
+                return false;
+            const RunResult run = r.go();
+            old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            return run.outcome == RunOutcome::Declined && r.page() == "old"
+                   && r.messages.texts == QStringList{"The HTML-Document quorvant.html already exists! Overwrite?"};
+        });
+        if (result == CheckResult::NotPossible)
+            QSKIP("cannot run as a user other than root here");
+        QCOMPARE(result, CheckResult::Passed);
+    }
+
+    // A file that is there but may not be read is reported: it is opened, not only looked at.
+    void unreadableFileIsReported()
+    {
+        const CheckResult result = asOrdinaryUser([] {
+            GeneratorRun r;
+            r.request.fileSize = true;
+            r.add("secret.txt");
+            return QFile(r.path("secret.txt")).setPermissions(QFileDevice::WriteOwner)
+                   && r.go().outcome == RunOutcome::Completed
+                   && r.messages.texts == QStringList{"File access error\rsecret.txt"};
+        });
+        if (result == CheckResult::NotPossible)
+            QSKIP("cannot run as a user other than root here");
+        QCOMPARE(result, CheckResult::Passed);
+    }
+
     // A document the file system refuses leaves the old document and the
     // directory as they were (failures while writing: tst_hostile).
     void outputFailures_data()
@@ -372,31 +417,73 @@ private slots:
     {
         using namespace testfiles;
         const QByteArray jfif = jfifHeader(), tables = jpegTables(), frame = jpegFrame(0xC0, 640, 480), scan = jpegScan();
+        const QByteArray soi = QByteArray::fromHex("FFD8");
+        const QByteArray exif = "Exif\0\0" + QByteArray(8, 'x');
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("anyLayout");
         QTest::addColumn<QString>("size");  // empty: none
-        QTest::newRow("baseline") << jfif + tables + frame + scan << "640x480";
-        QTest::newRow("progressive") << jfif + tables + jpegFrame(0xC2, 1, 65535) + scan << "1x65535";
-        QTest::newRow("second frame counts") << jfif + tables + jpegFrame(0xC0, 9, 9) + frame + scan << "640x480";
-        QTest::newRow("frame inside a comment") << jfif + tables + QByteArray::fromHex("FFFE0011") + jpegFrame(0xC1, 7, 8) + scan << "7x8";
-        QTest::newRow("APP13 skipped whole")
-            << jfif + QByteArray::fromHex("FFED0011") + jpegFrame(0xC0, 1, 1) + QByteArray(2, '\0') + frame + scan << "640x480";
-        QTest::newRow("APP1, not JFIF") << QByteArray::fromHex("FFD8FFE1001045786966000101000001000100") + tables + frame + scan << "";
-        QTest::newRow("frame marker in the consumed pair") << jfif + frame + scan << "";
-        QTest::newRow("fill byte hides the frame") << jfif + tables + QByteArray::fromHex("FF") + frame + scan << "";
-        QTest::newRow("only an unaccepted frame") << jfif + tables + jpegFrame(0xC3, 5, 5) + scan << "";
-        QTest::newRow("no start of scan") << jfif + tables + frame << "";
-        QTest::newRow("cut in the header") << jfif.left(15) << "";
-        QTest::newRow("APP13 longer than the file") << jfif + QByteArray::fromHex("FFEDFFFF") + frame + scan << "";
+        QTest::newRow("baseline") << jfif + tables + frame + scan << false << "640x480";
+        QTest::newRow("progressive") << jfif + tables + jpegFrame(0xC2, 1, 65535) + scan << false << "1x65535";
+        QTest::newRow("the last frame counts") << jfif + jpegFrame(0xC0, 9, 9) + frame + scan << false << "640x480";
+        QTest::newRow("right after the JFIF segment") << jfif + frame + scan << false << "640x480";
+        QTest::newRow("fill bytes before a marker") << jfif + tables + QByteArray::fromHex("FFFF") + frame + scan << false << "640x480";
+        QTest::newRow("frame and scan markers inside segments are data")
+            << jfif + jpegSegment(0xFE, jpegFrame(0xC1, 7, 8)) + jpegSegment(0xED, "\xFF\xDA" + frame) + frame + scan << false << "640x480";
+        QTest::newRow("Exif thumbnail, a whole picture")
+            << jfif + jpegSegment(0xE1, exif + soi + jfif.mid(2) + jpegFrame(0xC0, 160, 100) + scan) + tables
+                   + jpegFrame(0xC0, 2560, 1600) + scan << false << "2560x1600";
+        QTest::newRow("Exif first: no JFIF") << soi + jpegSegment(0xE1, exif) + frame + scan << false << "";
+        QTest::newRow("Exif first, any layout") << soi + jpegSegment(0xE1, exif) + frame + scan << true << "640x480";
+        QTest::newRow("any layout needs the start of image") << QByteArray(2, 'x') + jpegSegment(0xE1, exif) + frame + scan << true << "";
+        QTest::newRow("only an unaccepted frame") << jfif + tables + jpegFrame(0xC3, 5, 5) + scan << false << "";
+        QTest::newRow("no start of scan") << jfif + tables + frame << false << "";
+        QTest::newRow("cut in the header") << jfif.left(15) << false << "";
+        QTest::newRow("segment longer than the file") << jfif + QByteArray::fromHex("FFEDFFFF") + frame + scan << false << "";
+        QTest::newRow("segment length below 2") << jfif + QByteArray::fromHex("FFED0001") + frame + scan << false << "";
     }
     void jpegProbe()
     {
         QFETCH(QByteArray, bytes);
         QBuffer in(&bytes);
         in.open(QIODevice::ReadOnly);
-        const std::optional<PictureSize> size = probeJpeg(in);
+        const std::optional<PictureSize> size = probeJpeg(in, !fetched<bool>("anyLayout"));
         QTEST(size ? QStringLiteral("%1x%2").arg(size->width).arg(size->height) : QString(), "size");
         if (size)  // nothing after the start-of-scan marker is read
             QCOMPARE(in.pos(), bytes.size() - testfiles::jpegScan().size() + 2);
+    }
+
+    void otherProbes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("result");
+        const QByteArray png = QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
+        const QByteArray riff = "RIFF" + QByteArray(4, '\0') + "WEBP";
+        const QByteArray bmp = "BM" + QByteArray(12, '\0');
+        QTest::newRow("PNG") << png + QByteArray::fromHex("0000032000000258") << "PNG 800x600";
+        QTest::newRow("PNG, width beyond 31 bits") << png + QByteArray::fromHex("8000000000000258") << "";
+        QTest::newRow("PNG, no IHDR first") << QByteArray(png).replace("IHDR", "IDAT") + QByteArray(8, '\1') << "";
+        QTest::newRow("WebP lossy") << riff + "VP8 " + QByteArray(4, '\0') + QByteArray::fromHex("0000009D012A20035802") << "WebP 800x600";
+        QTest::newRow("WebP lossless") << riff + "VP8L" + QByteArray(4, '\0') + QByteArray::fromHex("2F1FC3950000000000") + '\0' << "WebP 800x600";
+        QTest::newRow("WebP extended") << riff + "VP8X" + QByteArray(4, '\0') + QByteArray::fromHex("000000001F03005702000000") << "WebP 800x600";
+        QTest::newRow("WebP, other chunk") << riff + "ALPH" + QByteArray(14, '\0') << "";
+        QTest::newRow("BMP") << bmp + QByteArray::fromHex("2800000020030000A8FDFFFF") << "BMP 800x600";  // top-down
+        QTest::newRow("BMP, core header") << bmp + QByteArray::fromHex("0C00000020035802") + QByteArray(4, '\0') << "";
+        QTest::newRow("cut short") << png.left(20) << "";
+    }
+    void otherProbes()
+    {
+        QFETCH(QByteArray, bytes);
+        const auto text = [&](std::optional<PictureSize> (*probe)(QIODevice &)) {
+            QBuffer in(&bytes);
+            in.open(QIODevice::ReadOnly);
+            const std::optional<PictureSize> size = probe(in);
+            return size ? QStringLiteral("%1 %2x%3").arg(QString::fromLatin1(size->format)).arg(size->width).arg(size->height)
+                        : QString();
+        };
+        // Each header is known by its own probe only.
+        QStringList results = {text(probePng), text(probeWebp), text(probeBmp)};
+        results.removeAll(QString());
+        QCOMPARE(results.join(QLatin1Char('|')), fetched<QString>("result"));
     }
 
     void dateTexts()

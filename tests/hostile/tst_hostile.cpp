@@ -256,7 +256,7 @@ private slots:
         }
     }
 
-    // Each of the sixteen writes failing in turn: the error names the file,
+    // Each of the seventeen writes failing in turn: the error names the file,
     // the file stays readable with every key either old or new, and the
     // next Exit writes them all.
     void settingsFailAtEachKey()
@@ -270,7 +270,7 @@ private slots:
             {"Table", "Columnsdefault", "0", "3"}, {"Table", "Borderwidthdefault", "0", "2"},
             {"Table", "Aligndefault", "CENTER", "LEFT"}, {"Table", "VAligndefault", "MIDDLE", "TOP"},
             {"Colors", "Background", "5", "1"}, {"Colors", "Links", "6", "2"}, {"Colors", "VisitedLinks", "7", "3"},
-            {"Colors", "Text", "8", "4"}, {"Sound", "Playsound", "0", "1"}};
+            {"Colors", "Text", "8", "4"}, {"Sound", "Playsound", "0", "1"}, {"Default", "Modernpictures", "0", "1"}};
         QByteArray old, section;
         for (const Key &k : keys) {
             if (section != k.section)
@@ -282,10 +282,10 @@ private slots:
         d.useStandardBrowser = false, d.browserPath = "/new/browser";
         d.table = {3, 2, "LEFT", "TOP"};
         d.colors = {1, 2, 3, 4};
-        d.playSound = true;
+        d.playSound = d.modernPictures = true;
         const QString message = "Unable to write to " + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
         for (bool existing : {false, true}) {
-            for (int failAt = 1; failAt <= 16; ++failAt) {
+            for (int failAt = 1; failAt <= 17; ++failAt) {
                 QFile::remove(path);
                 if (existing)
                     testfiles::write(path, old);
@@ -298,7 +298,7 @@ private slots:
                 }
                 for (int pass = 0; pass < 2; ++pass) {  // after the failure, then after the next Exit
                     const IniFile reread(path);
-                    for (int k = 0; k < 16; ++k) {
+                    for (int k = 0; k < 17; ++k) {
                         const char *want = pass || k < failAt - 1 ? keys[k].newValue : existing ? keys[k].oldValue : "<none>";
                         QCOMPARE(reread.readString(keys[k].section, keys[k].key, "<none>"), QString::fromUtf8(want));
                     }

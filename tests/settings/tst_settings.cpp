@@ -1,6 +1,9 @@
+#include "platform/core/ProgramFiles.h"
+#include "platform/core/WaveFile.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
 #include "tests/common/FailingFiles.h"
+#include "tests/common/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,11 +124,10 @@ private slots:
 
     void firstExitWritesEveryKeyInOrder()
     {
-        QCOMPARE(settingsFilePath("/opt/q/"), QStringLiteral("/opt/q/quorva21.ini"));
         IniFile ini(path);
         saveDefaults(loadDefaults(ini), ini, loadWindowPosition(ini, {144, 86}));
         QCOMPARE(content(), "[Position]\r\nx=144\r\ny=86\r\n\r\n[Default]\r\n" + kTitleLines
-                     + "Filenamedefault=quorvant\r\nUsestandard=1\r\nBrowserdefault=Standard Browser\r\n\r\n"
+                     + "Filenamedefault=quorvant\r\nUsestandard=1\r\nBrowserdefault=Standard Browser\r\nModernpictures=0\r\n\r\n"
                        "[Table]\r\nColumnsdefault=0\r\nBorderwidthdefault=0\r\nAligndefault=CENTER\r\n"
                        "VAligndefault=MIDDLE\r\n\r\n[Colors]\r\nBackground=12632256\r\nLinks=16711680\r\n"
                        "VisitedLinks=8388672\r\nText=0\r\n\r\n[Sound]\r\nPlaysound=0\r\n");
@@ -191,6 +193,59 @@ private slots:
         const FileSizeLimit limit(16);
         QVERIFY_THROWS_EXCEPTION(IniWriteError, IniFile(path).writeString("Default", "Titledefault", QString(100, 'a')));
         QVERIFY(!QFile::exists(path));
+    }
+
+    void settingsFilePlace_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("config");
+        QTest::addColumn<QString>("expected");
+        const QString home = QStringLiteral("/home/u/.config/quorvant/");
+        QTest::newRow("build folder") << false << true << false << home << "/p/";
+        QTest::newRow("read-only copy") << false << false << false << home << home;
+        QTest::newRow("installed, root may write") << false << true << true << home << home;
+        QTest::newRow("installed, file beside") << true << false << true << home << "/p/";
+        QTest::newRow("no home") << false << false << true << "" << "/p/";
+    }
+    void settingsFilePlace()
+    {
+        QFETCH(bool, exists);
+        QFETCH(bool, writable);
+        QFETCH(bool, installed);
+        QFETCH(QString, config);
+        QFETCH(QString, expected);
+        QCOMPARE(chooseSettingsFile("/p/", {exists, writable, installed, config}), expected + "quorva21.ini");
+    }
+
+    // An installation under a prefix whose bin folder is read-only, and the
+    // build folder this test runs from.
+    void programFilesFound()
+    {
+        const QString prefix = dir.filePath("usr");
+        const QString bin = prefix + "/bin/", data = prefix + "/share/quorvant/";
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(data));
+        testfiles::writeAll(data, {"ready.wav", "quorvant-help.html"});
+        QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        qputenv("XDG_CACHE_HOME", dir.filePath("cache").toUtf8());
+
+        QCOMPARE(settingsFilePath(bin), dir.filePath("config/quorvant/quorva21.ini"));
+        IniFile(settingsFilePath(bin)).writeBool("Sound", "Playsound", true);  // the first Exit
+        QVERIFY(QFile::exists(dir.filePath("config/quorvant/quorva21.ini")));
+        QCOMPARE(completionSoundFile(bin), data + "ready.wav");
+        QCOMPARE(ownHelpFile(bin), data + "quorvant-help.html");
+
+        const QString build = QCoreApplication::applicationDirPath() + '/';
+        QCOMPARE(settingsFilePath(build), build + "quorva21.ini");
+        QFile chime(completionSoundFile(build));
+        QVERIFY(chime.fileName() == build + "ready.wav" && chime.open(QIODevice::ReadOnly));
+        QCOMPARE(waveFileProblem(chime), QString());
+        const QString help = ownHelpFile(build);
+        QCOMPARE(help, dir.filePath("cache/quorvant/quorvant-help.html"));
+        QVERIFY(ownHelpHtml().contains("<h2 id=\"settings\">"));
+        QCOMPARE(testfiles::read(help), ownHelpHtml());
     }
 
     void largeFileReadsAndWrites()
