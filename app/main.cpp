@@ -1,6 +1,7 @@
 // Program entry: the application, then the four windows in their order, then
 // the main window shown until it closes.
 
+#include "platform/core/StartDirectory.h"
 #include "platform/gui/QtColorChooser.h"
 #include "platform/gui/QtDocumentShell.h"
 #include "platform/gui/QtHelpViewer.h"
@@ -16,7 +17,6 @@
 #include "ui/TableOptionsDialog.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char *argv[])
 {
@@ -26,6 +26,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quorvant 2.1"));
     QApplication::setApplicationVersion(QStringLiteral("2.1"));
     QApplication::setWindowIcon(programIcon());
+    // Lets the desktop match the window to its menu entry (quorvant.desktop).
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvant"));
 
     QtMessageBoxes messages;
     QtColorChooser colors;
@@ -37,8 +39,9 @@ int main(int argc, char *argv[])
 
     const QString programDir = programDirectory();
     MainWindow window(WindowServices{messages, colors, screen, shell, help, sound},
-                      WindowPlaces{programDir, settingsFilePath(programDir), QDir::currentPath()});
+                      WindowPlaces{programDir, settingsFilePath(programDir), startDirectory()});
     messages.setParentWidget(&window);
+    help.setParentWidget(&window);
     colors.setParentWidget(&window);
 
     auto *about = new AboutDialog(&window);

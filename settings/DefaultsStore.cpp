@@ -19,13 +19,14 @@ const QString kSettingsFileName = QStringLiteral("quorva21.ini");
 
 }  // namespace
 
-QString browserDisplayName(bool useStandardBrowser, const QString &browserPath)
+QString browserDisplayName(const SavedDefaults &defaults)
 {
-    if (useStandardBrowser)
+    if (defaults.useStandardBrowser)
         return kStandardBrowser;
-    if (browserPath.isEmpty())
+    const QString program = defaults.browserProgram();
+    if (program.isEmpty())
         return QStringLiteral("Internet Browser");
-    return fileNamePart(browserPath, nativePathStyle());
+    return fileNamePart(program, nativePathStyle());
 }
 
 QString programDirectory()

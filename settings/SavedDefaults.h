@@ -22,8 +22,13 @@ struct SavedDefaults {
     PageColors colors;
     bool playSound = false;
     bool modernPictures = false;  // sizes of PNG, WebP, BMP and Exif JPEG pictures
+
+    // The browser program the user chose; empty while none is. The value
+    // that stands for the standard browser never names a program, also when
+    // the standard browser was turned off and no program chosen since.
+    QString browserProgram() const { return browserPath == kStandardBrowser ? QString() : browserPath; }
 };
 
 // How the browser button names the browser: "Standard Browser", the chosen
 // program's file name, or "Internet Browser" while none is chosen.
-QString browserDisplayName(bool useStandardBrowser, const QString &browserPath);
+QString browserDisplayName(const SavedDefaults &defaults);

@@ -32,6 +32,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     okButton->setGeometry(120, 168, 81, 25);
     fitCaptionFont(okButton, formFont());
     okButton->setDefault(true);
+    okButton->setToolTip(QStringLiteral("Close this box."));
     okButton->raise();
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -123,7 +123,8 @@ QString DirectoryListBox::directory() const
 bool DirectoryListBox::setDirectory(const QString &dir)
 {
     const QString wanted = QDir::cleanPath(QDir(QDir::fromNativeSeparators(dir)).absolutePath());
-    if (wanted == current)
+    // The directory shown may have vanished meanwhile: then it is entered anew, or refused.
+    if (wanted == current && QFileInfo(wanted).isDir())
         return true;
     if (!canEnter(wanted))
         return false;

@@ -5,6 +5,8 @@
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/ProgramFiles.h"
 
+#include <QFileInfo>
+
 DocumentOpener::DocumentOpener(DocumentShell &shell, HelpViewer &help, MessageBoxes &messages)
     : shell(shell), help(help), messages(messages)
 {
@@ -15,9 +17,15 @@ void DocumentOpener::showError(const QString &text)
     messages.show(MessageType::Error, text, MessageButtons::Ok);
 }
 
-void DocumentOpener::showHelp(const QString &startDirectory)
+void DocumentOpener::showHelp(const QString &startDirectory, const QString &programDir)
 {
     const QString helpFile = oldHelpFile(startDirectory);
+    if (!QFileInfo(helpFile).isFile()) {
+        const QString own = ownHelpFile(programDir);
+        if (own.isEmpty() || help.showHelp(own) != OpenResult::Opened)
+            help.showBuiltInHelp();
+        return;
+    }
     switch (help.showHelp(helpFile)) {
     case OpenResult::Opened:
         break;

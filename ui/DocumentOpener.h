@@ -19,9 +19,10 @@ class DocumentOpener {
 public:
     DocumentOpener(DocumentShell &shell, HelpViewer &help, MessageBoxes &messages);
 
-    // "quorva21.HLP" in startDirectory: where the program was started, not
-    // where it lives.
-    void showHelp(const QString &startDirectory);
+    // "quorva21.HLP" in startDirectory (where the program was started, not
+    // where it lives) when it is there; otherwise the program's own help, in
+    // the standard browser or, when none shows it, in a window of the program.
+    void showHelp(const QString &startDirectory, const QString &programDir);
     void showDocument(const QString &documentPath, const BrowserChoice &browser);
 
 private:

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
@@ -46,7 +47,8 @@ FileSelectionPanel::FileSelectionPanel(const FileSelectionPlaces &places, Messag
     : QObject(parent), messages(messages)
 {
     createControls(places);
-    directoryList->setDirectory(startDirectory);
+    // The start directory may be gone (deleted while a shell stood in it).
+    showNearestDirectory(startDirectory);
     fileList->setDirectory(directoryList->directory());
     refreshDriveCombo();
     lastDirectoryOfDrive.insert(driveCombo->currentData().toString(),
@@ -85,6 +87,20 @@ void FileSelectionPanel::connectControls()
 QString FileSelectionPanel::directory() const
 {
     return directoryList->directory();
+}
+
+void FileSelectionPanel::showNearestDirectory(const QString &dir)
+{
+    for (QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(dir));; wanted = QFileInfo(wanted).path()) {
+        if (directoryList->setDirectory(wanted) || QFileInfo(wanted).path() == wanted)
+            return;
+    }
+}
+
+void FileSelectionPanel::leaveVanishedDirectory()
+{
+    if (!QFileInfo(directory()).isDir())
+        showNearestDirectory(directory());
 }
 
 QStringList FileSelectionPanel::selectedNames() const
@@ -127,17 +143,21 @@ void FileSelectionPanel::refreshDriveCombo()
 
 void FileSelectionPanel::changeDrive()
 {
-    // Choosing the drive already listed changes nothing, the selection
-    // included; a new drive's directory reports itself as a new directory.
+    // A new drive's directory reports itself as a new directory. Choosing
+    // the drive already listed keeps the list, unless its directory
+    // vanished; then the status says what the list holds.
     const QString chosen = driveCombo->currentData().toString();
     const QString here = QDir::fromNativeSeparators(directoryList->directory());
-    if (chosen.isEmpty() || chosen == driveOf(here, driveRoots))
+    if (chosen.isEmpty() || (chosen == driveOf(here, driveRoots) && QFileInfo(here).isDir())) {
+        showSelectionCount(false);
         return;
+    }
     // Each drive keeps the directory last listed on it, as drive letters do.
     const QString remembered = lastDirectoryOfDrive.value(chosen, chosen);
     if (!directoryList->setDirectory(remembered) && !directoryList->setDirectory(chosen)) {
         reportRefusedDirectory(QDir::toNativeSeparators(chosen));
         refreshDriveCombo();
+        showSelectionCount(false);
     }
 }
 

@@ -30,6 +30,9 @@ public:
 
     // The listed directory, a full native path.
     QString directory() const;
+    // After the listed directory vanished: the lists move to the nearest
+    // directory above it that can be entered.
+    void leaveVanishedDirectory();
     // The selected file names, in the order of the list.
     QStringList selectedNames() const;
 
@@ -54,6 +57,7 @@ private slots:
 private:
     void createControls(const FileSelectionPlaces &places);
     void connectControls();
+    void showNearestDirectory(const QString &dir);
     void refreshDriveCombo();
     void reportUnlistableNames();
     void reportRefusedDirectory(const QString &path);

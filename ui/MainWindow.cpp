@@ -19,9 +19,11 @@
 #include "ui/ProgramOptionsDialog.h"
 #include "ui/ProgressFeedback.h"
 #include "ui/TableOptionsDialog.h"
+#include "ui/ToolTips.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,6 +34,9 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       messages(services.messages), screen(services.screen), settingsPath(places.settingsFile),
+      // As started, also when the lists cannot show it: help and absolute-link documents belong there.
+      programDir(places.programDir),
+      startDirectory(QDir::toNativeSeparators(QDir::cleanPath(places.startDirectory))),
       sound(new CompletionSound(services.sound, services.messages, completionSoundFile(places.programDir), this)),
       opener(std::make_unique<DocumentOpener>(services.shell, services.help, services.messages)),
       dialogRunner([](QDialog &dialog) { return dialog.exec(); })
@@ -53,6 +58,7 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
     documentOptions = new DocumentOptionsPanel(documentGroup, document, defaults, services.colors, this);
     chainTabOrder();
     connectControls();
+    addMainWindowToolTips(this);
     loadStartupState();
 }
 
@@ -172,9 +178,8 @@ void MainWindow::loadStartupState()
     defaults = loadDefaults(ini);
     // Out of range values stay until the first activation.
     document.table = defaults.table;
-    startDirectory = fileSelection->directory();
     documentOptions->loadStartupState();
-    browserName = browserDisplayName(defaults.useStandardBrowser, defaults.browserPath);
+    browserName = browserDisplayName(defaults);
     lastDocumentName = QStringLiteral("recently created Document");
     showBrowserButton(false);
 }
@@ -264,6 +269,8 @@ DocumentRequest MainWindow::documentRequest() const
 void MainWindow::createDocument()
 {
     const RunResult result = DocumentRun(documentRequest(), messages, *progress).run();
+    // A run that found its directory gone has said so; the lists leave it.
+    fileSelection->leaveVanishedDirectory();
     if (result.outcome != RunOutcome::Completed)
         return;
     runStatus->setText(QStringLiteral("Document created"));
@@ -288,7 +295,7 @@ void MainWindow::openProgramOptions()
     if (runDialog(optionsDialog) != QDialog::Accepted)
         return;
     documentOptions->applySavedDefaults();
-    browserName = browserDisplayName(defaults.useStandardBrowser, defaults.browserPath);
+    browserName = browserDisplayName(defaults);
     showBrowserButton(browserButton->isEnabled());
     if (optionsDialog->centerRequested())
         centreOnScreen();
@@ -310,13 +317,16 @@ void MainWindow::showAbout()
 void MainWindow::showHelp()
 {
     clearRunFeedback();
-    opener->showHelp(startDirectory);
+    opener->showHelp(startDirectory, programDir);
 }
 
 void MainWindow::showLastDocument()
 {
     clearRunFeedback();
-    opener->showDocument(lastDocumentName, {defaults.useStandardBrowser, defaults.browserPath, browserName});
+    // Named as the choice stands now: the options dialog may have turned the
+    // standard browser off and been cancelled.
+    opener->showDocument(lastDocumentName,
+                         {defaults.useStandardBrowser, defaults.browserProgram(), browserDisplayName(defaults)});
 }
 
 void MainWindow::saveSettingsAndQuit()

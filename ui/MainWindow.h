@@ -106,10 +106,11 @@ private:
     MessageBoxes &messages;
     const ScreenInfo &screen;
     const QString settingsPath;
+    const QString programDir;
+    const QString startDirectory;
 
     SavedDefaults defaults;
     DocumentSettings document;
-    QString startDirectory;
     QString lastDocumentName;
     QString browserName;
 

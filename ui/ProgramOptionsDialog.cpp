@@ -8,6 +8,7 @@
 #include "ui/FormFont.h"
 #include "ui/Pictures.h"
 #include "ui/PlaceControl.h"
+#include "ui/ToolTips.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -25,9 +26,11 @@ ProgramOptionsDialog::ProgramOptionsDialog(SavedDefaults &defaults, ColorChooser
     setWindowTitle(QStringLiteral("Program Options"));
     setWindowIcon(programIcon());
     setFont(formFont());
-    setFixedSize(561, 209);
+    // One row taller than the dialog's first layout, for the picture sizes choice.
+    setFixedSize(561, 231);
     createControls();
     connectControls();
+    addProgramOptionsToolTips(this);
 }
 
 void ProgramOptionsDialog::createControls()
@@ -69,10 +72,13 @@ void ProgramOptionsDialog::createControls()
         swatches[i] = place<ColorSwatch>(colorGroup, colorSwatchName(role), 104, top, 25, 25);
     }
 
+    modernPicturesCheck = placeFitted<QCheckBox>(this, "modernPicturesCheck",
+                                                 "Read sizes of PNG, WebP, BMP and Exif JPEG pictures", 8, 207, 545, 17);
+
     const QList<QWidget *> order = {saveButton,  saveAndCenterButton, cancelButton,   titleEdit,
                                     headingEdit, fileNameEdit,        resetButton,    browserEdit,
                                     browseButton, playSoundCheck,     standardBrowserCheck, colorButtons[0],
-                                    colorButtons[1], colorButtons[2], colorButtons[3]};
+                                    colorButtons[1], colorButtons[2], colorButtons[3], modernPicturesCheck};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -103,11 +109,12 @@ void ProgramOptionsDialog::loadFromDefaults()
         swatches[i]->setColor(defaults.colors[kColorRoles[i]]);
     // With the standard browser the field stays empty (the check box empties it).
     if (!defaults.useStandardBrowser)
-        browserEdit->setText(defaults.browserPath);
+        browserEdit->setText(defaults.browserProgram());
     standardBrowserCheck->setChecked(defaults.useStandardBrowser);
     browserEdit->setEnabled(!defaults.useStandardBrowser);
     browseButton->setEnabled(!defaults.useStandardBrowser);
     playSoundCheck->setChecked(defaults.playSound);
+    modernPicturesCheck->setChecked(defaults.modernPictures);
 }
 
 void ProgramOptionsDialog::save(bool center)
@@ -117,6 +124,7 @@ void ProgramOptionsDialog::save(bool center)
     defaults.fileName = fileNameEdit->text();
     defaults.browserPath = browserEdit->text();  // empty while the standard browser is in use
     defaults.playSound = playSoundCheck->isChecked();
+    defaults.modernPictures = modernPicturesCheck->isChecked();
     centerChosen = center;
     accept();
 }

@@ -54,6 +54,7 @@ private:
     QLineEdit *browserEdit = nullptr;
     QCheckBox *playSoundCheck = nullptr;
     QCheckBox *standardBrowserCheck = nullptr;
+    QCheckBox *modernPicturesCheck = nullptr;
     QPushButton *colorButtons[4] = {};
     ColorSwatch *swatches[4] = {};
 };

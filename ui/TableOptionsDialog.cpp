@@ -5,6 +5,7 @@
 #include "ui/CaptionFit.h"
 #include "ui/FormFont.h"
 #include "ui/PlaceControl.h"
+#include "ui/ToolTips.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -69,6 +70,7 @@ TableOptionsDialog::TableOptionsDialog(TableSettings &table, SavedDefaults &defa
     setFont(formFont());
     setFixedSize(433, 137);
     createControls();
+    addTableOptionsToolTips(this);
 
     // A radio button that becomes selected sets its value; one that is
     // selected already does nothing.

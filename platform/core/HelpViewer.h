@@ -1,6 +1,7 @@
 #pragma once
-// The help viewer behind a seam: shows a help file with the program
-// associated with it.
+// The help viewer behind a seam: a help file opens with the program
+// associated with it; the program's own help can also show in a window of
+// the program.
 
 #include "platform/core/DocumentShell.h"
 
@@ -8,4 +9,6 @@ class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
     virtual OpenResult showHelp(const QString &helpFile) = 0;
+    // For when no browser shows the program's own help.
+    virtual void showBuiltInHelp() = 0;
 };

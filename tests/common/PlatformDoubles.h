@@ -44,8 +44,9 @@ struct ScriptedShell final : DocumentShell {
 
 struct ScriptedHelp final : HelpViewer {
     OpenResult nextResult = OpenResult::Opened;
-    QStringList shown;
+    QStringList shown;  // the files, and "built-in" for the program's own window
     OpenResult showHelp(const QString &helpFile) override { return shown << helpFile, nextResult; }
+    void showBuiltInHelp() override { shown << QStringLiteral("built-in"); }
 };
 
 struct ScriptedPrograms final : ProgramChooser {

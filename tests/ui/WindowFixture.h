@@ -38,6 +38,7 @@ struct WindowFixture {
     }
     QTemporaryDir workDir;
     QTemporaryDir programDir;
+    QString startDirectory = workDir.path();
     ScriptedMessages messages;
     ScriptedColors colors;
     FixedScreen screen{1024, 768};
@@ -59,7 +60,7 @@ struct WindowFixture {
     {
         window = std::make_unique<MainWindow>(
             WindowServices{messages, colors, screen, shell, help, sound},
-            WindowPlaces{programPath(), otherSettingsPath.isEmpty() ? settingsPath() : otherSettingsPath, workDir.path()});
+            WindowPlaces{programPath(), otherSettingsPath.isEmpty() ? settingsPath() : otherSettingsPath, startDirectory});
         about = new AboutDialog(window.get());
         options = new ProgramOptionsDialog(window->savedDefaults(), colors, programs, window.get());
         tables = new TableOptionsDialog(window->documentSettings().table, window->savedDefaults(), window.get());

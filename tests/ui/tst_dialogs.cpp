@@ -7,6 +7,9 @@
 #include "ui/ColorSwatch.h"
 
 #include <QGroupBox>
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QRadioButton>
 #include <QScreen>
@@ -47,6 +50,7 @@ private slots:
             fx.check("standardBrowserCheck", &d)->setChecked(false);
             fx.edit("titleEdit", &d)->setText("Typed title");
             fx.check("playSoundCheck", &d)->setChecked(true);
+            fx.check("modernPicturesCheck", &d)->setChecked(true);
             fx.click("cancelButton", &d);
         });
         fx.click("programOptionsButton");
@@ -56,7 +60,7 @@ private slots:
         QCOMPARE(QList<qint32>({saved.colors.background, saved.colors.link, fx.get<ColorSwatch>("backgroundSwatch")->color(),
                                 window.documentSettings().colors.link}),
                  QList<qint32>({0x00FF00, 16711680, 0xC0C0C0, 255}));
-        QVERIFY(!saved.useStandardBrowser && !saved.playSound && saved.title == kDefaultTitleText);
+        QVERIFY(!saved.useStandardBrowser && !saved.playSound && !saved.modernPictures && saved.title == kDefaultTitleText);
         QCOMPARE(saved.browserPath, "Standard Browser");
 
         // The next opening reloads the texts and shows what was kept.
@@ -67,7 +71,8 @@ private slots:
                     QString::number(fx.get<ColorSwatch>("backgroundSwatch", &d)->color())};
         });
         fx.click("programOptionsButton");
-        QCOMPARE(seen, QStringList({kDefaultTitleText, "Standard Browser", "1", QString::number(0x00FF00)}));
+        // The standard browser's value is no program: the field is empty.
+        QCOMPARE(seen, QStringList({kDefaultTitleText, "", "1", QString::number(0x00FF00)}));
     }
 
     void saveOverwritesTheWindowWithTheDefaults()
@@ -84,12 +89,13 @@ private slots:
         fx.scriptDialogs([&](QDialog &d) {
             fx.edit("titleEdit", &d)->setText("T");
             fx.edit("headingEdit", &d)->clear();  // an empty default is accepted
+            fx.check("modernPicturesCheck", &d)->setChecked(true);
             fx.click("saveButton", &d);
         });
         fx.click("programOptionsButton");
 
         const DocumentRequest r = window.documentRequest();
-        QVERIFY(r.title == "T" && r.headingText.isEmpty());
+        QVERIFY(r.title == "T" && r.headingText.isEmpty() && r.modernPictures);
         QCOMPARE(r.documentName, "quorvant");  // unchanged default, still applied
         QVERIFY(r.settings.colors.text == 0 && fx.get<ColorSwatch>("textSwatch")->color() == 0);
         QCOMPARE(window.pos(), QPoint(144, 86));  // a plain save does not move the window
@@ -213,6 +219,12 @@ private slots:
     {
         WindowFixture fx;
         fx.start().show();  // its frame tells what frame the dialogs will get
+        // Every control the user works, in the window and its dialogs, says in a tip what it does.
+        for (QWidget *control : fx.window->findChildren<QWidget *>()) {
+            if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
+                || qobject_cast<QAbstractItemView *>(control) || qobject_cast<QComboBox *>(control))
+                QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
+        }
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         for (QDialog *dialog : QList<QDialog *>{fx.options, fx.tables, fx.about}) {
             dialog->setResult(QDialog::Accepted);

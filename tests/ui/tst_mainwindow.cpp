@@ -3,6 +3,8 @@
 // the completion sound.
 
 #include "WindowFixture.h"
+#include "platform/core/StartDirectory.h"
+#include "tests/common/Fetched.h"
 
 #include "ui/ColorSwatch.h"
 #include "ui/DirectoryListBox.h"
@@ -11,6 +13,10 @@
 #include <QComboBox>
 #include <QProgressBar>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 using Action = std::function<void(WindowFixture &)>;
 Q_DECLARE_METATYPE(Action)
@@ -318,11 +324,11 @@ private slots:
         // A directory that cannot be read is refused and changes nothing.
         QVERIFY(!dirs->setDirectory(fx.workDir.filePath("missing")));
         QCOMPARE(window.documentRequest().directory, native(fx.workDir.path()));
-        // Choosing the drive already listed keeps the selection and its count.
+        // Choosing the drive already listed keeps the selection, and the status says so.
         fx.fileList()->setItemSelected(0, true);
         auto *drives = fx.get<QComboBox>("driveCombo");
         emit drives->activated(drives->currentIndex());
-        QVERIFY(fx.selected() == QStringList{"top1.txt"} && fx.status("selectionStatus").isEmpty());
+        QVERIFY(fx.selected() == QStringList{"top1.txt"} && fx.status("selectionStatus") == "1 item is selected");
 
         fx.edit("titleEdit")->setText("typed title");
         fx.edit("documentNameEdit")->setText("typed");
@@ -341,6 +347,41 @@ private slots:
         // The heading field gets the default even while the heading is off.
         QVERIFY(r.title == kDefaultTitleText && r.documentName == "quorvant" && r.headingText == kDefaultTitleText);
         QVERIFY(!fx.edit("headingEdit")->isEnabled());
+    }
+
+    // The lists never stay on a directory that is gone: a deleted start
+    // directory, one that vanishes before a run, one left behind by a drive.
+    void vanishedDirectories()
+    {
+        WindowFixture fx;
+        const QString sub = fx.workDir.filePath("sub"), gone = fx.workDir.filePath("gone/deeper");
+        QVERIFY(QDir().mkpath(sub) && testfiles::write(sub + "/a.txt", "a"));
+        fx.startDirectory = gone;
+        MainWindow &window = fx.start();
+        // Absolute-link documents still go where the program was started.
+        QCOMPARE(window.documentRequest().directory, native(fx.workDir.path()));
+        QCOMPARE(window.documentRequest().startDirectory, native(gone));
+
+        auto *dirs = fx.get<DirectoryListBox>("directoryList");
+        QVERIFY(dirs->setDirectory(sub));
+        fx.fileList()->setItemSelected(0, true);
+        QVERIFY(QDir(sub).removeRecursively());
+        fx.click("createButton");
+        QCOMPARE(fx.messages.texts, QStringList{"The directory " + native(sub) + " no longer exists"});
+        QCOMPARE(window.documentRequest().directory, native(fx.workDir.path()));
+
+        QVERIFY(QDir().mkpath(sub) && dirs->setDirectory(sub) && QDir(sub).removeRecursively());
+        auto *drives = fx.get<QComboBox>("driveCombo");
+        emit drives->activated(drives->currentIndex());
+        QCOMPARE(window.documentRequest().directory, native(drives->currentData().toString()));
+#ifdef Q_OS_UNIX
+        // Started in a directory deleted under the shell: the shell still knows where.
+        const QByteArray previous = QFile::encodeName(QDir::currentPath());
+        QVERIFY(QDir().mkpath(gone) && ::chdir(QFile::encodeName(gone)) == 0 && QDir().rmdir(gone));
+        qputenv("PWD", QFile::encodeName(gone));
+        QCOMPARE(::startDirectory(), gone);
+        QCOMPARE(::chdir(previous), 0);
+#endif
     }
 
     void filterChangeRereadsTheList()
@@ -427,17 +468,24 @@ private slots:
         QTest::addColumn<OpenResult>("openResult");
         QTest::addColumn<bool>("startWorks");
         QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("untickInCancelledDialog");
         const QByteArray standard = "[Default]\r\nUsestandard=1\r\n";
+        const QStringList noneChosen = {"Error while executing Internet Browser!", "No Internet Browser selected!"};
         const QByteArray chosen = "[Default]\r\nUsestandard=0\r\nBrowserdefault=/opt/web/view\r\n";
-        QTest::newRow("standard opens") << standard << OpenResult::Opened << true << QStringList();
+        QTest::newRow("standard opens") << standard << OpenResult::Opened << true << QStringList() << false;
         QTest::newRow("standard, no association") << standard << OpenResult::NoAssociation << true
-                                                  << QStringList{"No program is associated with HTML-Documents!"};
+                                                  << QStringList{"No program is associated with HTML-Documents!"} << false;
         QTest::newRow("standard, document gone") << standard << OpenResult::Missing << true
-                                                 << QStringList{"Error while executing Standard Browser!"};
-        QTest::newRow("chosen starts") << chosen << OpenResult::Failed << true << QStringList();
-        QTest::newRow("chosen fails") << chosen << OpenResult::Failed << false << QStringList{"Error while executing view!"};
+                                                 << QStringList{"Error while executing Standard Browser!"} << false;
+        QTest::newRow("chosen starts") << chosen << OpenResult::Failed << true << QStringList() << false;
+        QTest::newRow("chosen fails") << chosen << OpenResult::Failed << false << QStringList{"Error while executing view!"} << false;
         QTest::newRow("none chosen") << QByteArray("[Default]\r\nUsestandard=0\r\n") << OpenResult::Failed << false
-                                     << QStringList{"Error while executing Internet Browser!", "No Internet Browser selected!"};
+                                     << noneChosen << false;
+        // The standard browser's value never serves as a program.
+        QTest::newRow("standard turned off, dialog cancelled") << standard << OpenResult::Failed << false << noneChosen << true;
+        QTest::newRow("standard off in the settings file")
+            << QByteArray("[Default]\r\nUsestandard=0\r\nBrowserdefault=Standard Browser\r\n") << OpenResult::Failed << false
+            << noneChosen << false;
     }
     void browserMessages()
     {
@@ -447,6 +495,10 @@ private slots:
         QFETCH(QStringList, messages);
         WindowFixture fx({"a.txt"}, settings);
         const SavedDefaults &saved = fx.start().savedDefaults();
+        if (fetched<bool>("untickInCancelledDialog")) {
+            fx.scriptDialogs([&](QDialog &d) { fx.check("standardBrowserCheck", &d)->setChecked(false); });
+            fx.click("programOptionsButton");
+        }
         // Blanks, and longer than the old 160-character command line.
         const QString name = "my page " + QString(150, 'x');
         fx.edit("documentNameEdit")->setText(name);
@@ -460,7 +512,7 @@ private slots:
         QCOMPARE(fx.messages.types.count(MessageType::Error), messages.size());
         // The document path reaches the browser whole, as one argument.
         const QString document = native(fx.workDir.filePath(name + ".html"));
-        const QList<QStringList> started{{saved.browserPath, document}};
+        const QList<QStringList> started{{saved.browserProgram(), document}};
         QCOMPARE(fx.shell.opened, saved.useStandardBrowser ? QStringList{document} : QStringList());
         QCOMPARE(fx.shell.started, saved.useStandardBrowser ? QList<QStringList>() : started);
         QVERIFY(runReportCleared(fx));
@@ -468,11 +520,12 @@ private slots:
 
     void helpFile()
     {
-        WindowFixture fx;
+        WindowFixture fx({"quorva21.HLP"});
+        testfiles::write(fx.programDir.filePath("quorvant-help.html"), "<p>help</p>");
         fx.start();
         // Looked for where the program was started, not where it lives.
         const QString file = withTrailingSeparator(native(fx.workDir.path()), nativePathStyle()) + "quorva21.HLP";
-        for (const auto &[result, message] : {std::pair{OpenResult::Opened, ""}, {OpenResult::Missing, "The help file %1 was not found!"},
+        for (const auto &[result, message] : {std::pair{OpenResult::Opened, ""},
                                               {OpenResult::NoAssociation, "No program is associated with the help file %1!"},
                                               {OpenResult::Failed, "Error while opening the help file %1!"}}) {
             fx.help.nextResult = result;
@@ -481,6 +534,18 @@ private slots:
             QCOMPARE(fx.help.shown.last(), file);
             QCOMPARE(fx.messages.texts, *message ? QStringList{QString::fromLatin1(message).arg(file)} : QStringList());
         }
+        // Without it, the program's own help: in the browser, else in a window of the program.
+        QVERIFY(QFile::remove(file));
+        for (OpenResult result : {OpenResult::Opened, OpenResult::Failed}) {
+            fx.help.shown.clear();
+            fx.help.nextResult = result;
+            fx.click("helpButton");
+            QStringList expected{fx.programPath() + "quorvant-help.html"};
+            if (result != OpenResult::Opened)
+                expected << "built-in";
+            QCOMPARE(fx.help.shown, expected);
+        }
+        QCOMPARE(fx.messages.texts.size(), 1);  // none since the file went
     }
 
     void completionSound_data()
