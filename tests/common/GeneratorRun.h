@@ -57,4 +57,25 @@ struct GeneratorRun {
 };
 
 inline QByteArray nbsp(int n) { return QByteArray("&nbsp;").repeated(n); }
+
+// The quoted values of every attr="..." in the page, in order; an
+// attribute left open gives the rest of the page.
+inline QList<QByteArray> attributeValues(const QByteArray &page, const QByteArray &attr)
+{
+    QList<QByteArray> values;
+    const QByteArray open = attr + "=\"";
+    for (qsizetype at = page.indexOf(open); at >= 0; at = page.indexOf(open, at + 1)) {
+        const qsizetype start = at + open.size();
+        values << page.mid(start, page.indexOf('"', start) - start);
+    }
+    return values;
+}
+
+// Every entry of dir, hidden ones included, sorted.
+inline QStringList dirEntries(const QString &dir)
+{
+    QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
+}
 inline QByteArray sampleDate() { return dateText(testfiles::sampleTime(), QLocale::system()).toLocal8Bit(); }

@@ -40,27 +40,6 @@ QString text(FuzzInput &in) { return QString::fromUtf8(in.chunk()); }
 
 QByteArray percentDecoded(const QByteArray &value) { return QByteArray::fromPercentEncoding(value); }
 
-// The quoted values of every attr="..." in the page, in order.
-QList<QByteArray> attributeValues(const QByteArray &page, const QByteArray &attr)
-{
-    QList<QByteArray> values;
-    const QByteArray open = attr + "=\"";
-    for (qsizetype at = page.indexOf(open); at >= 0; at = page.indexOf(open, at + 1)) {
-        const qsizetype start = at + open.size();
-        const qsizetype end = page.indexOf('"', start);
-        FUZZ_CHECK(end >= 0);
-        values << page.mid(start, end - start);
-    }
-    return values;
-}
-
-QStringList entries(const QString &dir)
-{
-    QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
-}
-
 } // namespace
 
 int fuzzGenerator(const uint8_t *data, size_t size)
@@ -124,9 +103,9 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     if (failAt)
         r.outputFactory = [failAt](const QString &path) { return std::make_unique<FailingOutputFile>(path, failAt); };
 
-    const QStringList before = entries(dir);
+    const QStringList before = dirEntries(dir);
     const RunResult result = r.go();
-    const QStringList after = entries(dir);
+    const QStringList after = dirEntries(dir);
     const QByteArray page = r.page(document);
 
     FUZZ_CHECK((result.outcome == RunOutcome::NoSelection) == q.selectedNames.isEmpty());

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -22,7 +21,7 @@ QByteArray contentFor(const QByteArray &name)
         return QByteArray("GIF89a\x40\x01\xF0\x00", 10) + QByteArray(20, '\0');
     if (lower.endsWith(".jpg") || lower.endsWith(".jpeg"))
         return QByteArray::fromHex("FFD8FFE000104A46494600010100000100010000FFDB00030000"
-                                   "FFC000110801E0028003012200FFDA000C") + "data";
+                                   "FFC0000B0801E0028001011100FFDA000C") + "data";
     return "text of " + name + "\n";
 }
 
@@ -37,11 +36,6 @@ bool writeRaw(const QByteArray &path, const QByteArray &content)
 }
 #endif
 
-bool validUtf8(const QByteArray &name)
-{
-    return QString::fromUtf8(name).toUtf8() == name;
-}
-
 } // namespace
 
 bool makeHostileTree(const QString &dir, int bulk, HostileTree &tree, QString &error)
@@ -49,7 +43,12 @@ bool makeHostileTree(const QString &dir, int bulk, HostileTree &tree, QString &e
 #ifdef Q_OS_UNIX
     tree.dir = dir;
     const QByteArray root = QFile::encodeName(dir) + '/';
-    const QList<QByteArray> names = {
+    const auto failed = [&](const char *what, const QByteArray &name) {
+        error = QStringLiteral("cannot make %1 %2: %3")
+                    .arg(QLatin1String(what), QString::fromLatin1(name.toHex()), QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    };
+    QList<QByteArray> names = {
         "amp&er.gif", "lt<gt>.jpg", "quote\"d.txt", "apos'trophe.jpeg", "hash#tag.gif", "per%cent.txt",
         "per%20cent.txt", "ques?tion.jpg", "semi;colon.txt", "with blank.gif", " leading blank.txt",
         "trailing blank.gif ", "-leading-dash.jpg", "-", "--", "javascript:alert(1).gif", "back\\slash.txt",
@@ -59,50 +58,34 @@ bool makeHostileTree(const QString &dir, int bulk, HostileTree &tree, QString &e
         QByteArray("\xC3\xA9").repeated(125) + "x.jpg", // 255 bytes, 130 characters
         "latin\xE9.txt", "bad\xFF\xFE.gif", "overlong\xC0\xAF.jpg", "surrogate\xED\xA0\x80.txt",
         tree.vanishingFile.toUtf8()};
+    const char *exts[] = {".txt", ".gif", ".jpg"};
+    for (int i = 0; i < bulk; ++i)
+        names << "f" + QByteArray::number(i).rightJustified(5, '0') + exts[i % 3];
     for (const QByteArray &name : names) {
-        if (!writeRaw(root + name, contentFor(name))) {
-            error = QStringLiteral("cannot create %1: %2").arg(QString::fromUtf8(name.toHex()), QString::fromLocal8Bit(strerror(errno)));
-            return false;
-        }
+        if (!writeRaw(root + name, contentFor(name)))
+            return failed("file", name);
         tree.files << name;
-        if (!validUtf8(name))
+        if (QString::fromUtf8(name).toUtf8() != name)
             tree.undecodable << name;
     }
     // Time stamps no clock shows: before 1970, the epoch itself, year 33658.
     for (const auto &[name, secs] : {std::pair<QByteArray, qint64>{"old.txt", -1000000001}, {"epoch.gif", 0},
                                      {"future.jpg", Q_INT64_C(1000000000001)}}) {
         const timespec times[2] = {{time_t(secs), 0}, {time_t(secs), 0}};
-        if (!writeRaw(root + name, contentFor(name)) || ::utimensat(AT_FDCWD, (root + name).constData(), times, 0) != 0) {
-            error = QStringLiteral("cannot date %1").arg(QString::fromUtf8(name));
-            return false;
-        }
-        tree.files << name;
-    }
-    const char *exts[] = {".txt", ".gif", ".jpg"};
-    for (int i = 0; i < bulk; ++i) {
-        const QByteArray name = "f" + QByteArray::number(i).rightJustified(5, '0') + exts[i % 3];
-        if (!writeRaw(root + name, contentFor(name))) {
-            error = QStringLiteral("cannot create bulk file %1").arg(i);
-            return false;
-        }
+        if (!writeRaw(root + name, contentFor(name)) || ::utimensat(AT_FDCWD, (root + name).constData(), times, 0) != 0)
+            return failed("dated file", name);
         tree.files << name;
     }
     for (const QByteArray &sub : {QByteArray("sub&dir"), QByteArray("sub<dir>"), QByteArray("sub dir"),
                                   QByteArray("-subdash"), QByteArray("subcr\rdir"), QByteArray(".hiddendir"),
                                   tree.vanishingDir.toUtf8()}) {
-        if (::mkdir((root + sub).constData(), 0755) != 0) {
-            error = QStringLiteral("cannot create subdirectory %1").arg(QString::fromUtf8(sub));
-            return false;
-        }
-        tree.subdirs << sub;
+        if (::mkdir((root + sub).constData(), 0755) != 0)
+            return failed("subdirectory", sub);
     }
-    const QList<QPair<QByteArray, QByteArray>> links = {
-        {"dangling.gif", "does-not-exist.gif"}, {"loop1.jpg", "loop2.jpg"}, {"loop2.jpg", "loop1.jpg"}, {"selfloop.txt", "selfloop.txt"}};
-    for (const auto &[name, target] : links) {
-        if (::symlink(target.constData(), (root + name).constData()) != 0) {
-            error = QStringLiteral("cannot create symlink %1").arg(QString::fromUtf8(name));
-            return false;
-        }
+    for (const auto &[name, target] : {std::pair<QByteArray, QByteArray>{"dangling.gif", "does-not-exist.gif"},
+                                       {"loop1.jpg", "loop2.jpg"}, {"loop2.jpg", "loop1.jpg"}, {"selfloop.txt", "selfloop.txt"}}) {
+        if (::symlink(target.constData(), (root + name).constData()) != 0)
+            return failed("symlink", name);
         tree.brokenLinks << name;
     }
     return true;

@@ -13,7 +13,6 @@ struct HostileTree {
     QString dir;
     QList<QByteArray> files;        // every plain file made, raw names, the bulk included
     QList<QByteArray> undecodable;  // those whose names are not valid UTF-8
-    QList<QByteArray> subdirs;      // subdirectories made, the hidden one included
     QList<QByteArray> brokenLinks;  // the dangling symlink and the loops
     QString vanishingFile = QStringLiteral("vanish.gif");
     QString vanishingDir = QStringLiteral("vanishdir");

@@ -1,6 +1,6 @@
 // Hostile input end to end: a tree of hostile names through every entry mode
-// and table layout, files that cannot be opened, very long values, and
-// failures injected into every step of writing a document or the settings.
+// and table layouts, files that cannot be opened, and failures injected into
+// every step of writing a document or the settings.
 //
 // With QUORVANT_HOSTILE_KEEP=<dir> the tree (<dir>/tree), the pages and a
 // manifest of what each link must name (<dir>/manifest.json) are kept for
@@ -26,17 +26,6 @@ namespace {
 const int kBulkFiles = 10000;
 const char *const kModes[] = {"picture", "text", "link"};
 
-QList<QByteArray> attributeValues(const QByteArray &page, const QByteArray &attr)
-{
-    QList<QByteArray> values;
-    const QByteArray open = attr + "=\"";
-    for (qsizetype at = page.indexOf(open); at >= 0; at = page.indexOf(open, at + 1)) {
-        const qsizetype start = at + open.size();
-        values << page.mid(start, page.indexOf('"', start) - start);
-    }
-    return values;
-}
-
 // A link target as a browser resolves it against the page's directory, as
 // the raw bytes of a path; empty when it could not name a file there.
 QByteArray resolvedPath(const QByteArray &value, const QByteArray &pageDir)
@@ -55,13 +44,6 @@ QByteArray resolvedPath(const QByteArray &value, const QByteArray &pageDir)
     if (value.contains('/') && !value.startsWith("./"))
         return {};
     return pageDir + '/' + (value.startsWith("./") ? decoded.mid(2) : decoded);
-}
-
-QStringList dirEntries(const QString &dir)
-{
-    QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    names.sort();
-    return names;
 }
 
 } // namespace
@@ -130,8 +112,10 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("columns");
         QTest::addColumn<bool>("absolute");
+        // The browser check loads every layout; the suite needs two.
+        const QList<int> layouts = keep ? QList<int>{0, 1, 2, 3, 4, 5} : QList<int>{0, 3};
         for (int mode = 0; mode < 3; ++mode)
-            for (int columns : {0, 1, 3, 5})
+            for (int columns : layouts)
                 for (bool absolute : {false, true})
                     QTest::addRow("%s, %d columns, %s", kModes[mode], columns, absolute ? "absolute" : "relative")
                         << mode << columns << absolute;
@@ -196,25 +180,6 @@ private slots:
             manifest.append(QJsonObject{{"page", pagePath}, {"mode", kModes[mode]}, {"links", links}, {"sources", sources}});
         else
             QVERIFY(QFile::remove(pagePath));
-    }
-
-    // Title and heading of any length and every byte value are written as
-    // given; a blank at either end of a name survives the browser's trimming.
-    void longValuesAndEdgeBlanks()
-    {
-        GeneratorRun r;
-        r.mode(EntryMode::Link);
-        r.request.title = QString(10000, QLatin1Char('t'));
-        for (int c = 0; c < 256; ++c)
-            r.request.headingText += QChar(c);
-        r.request.heading = true;
-        r.add(" lead.txt"), r.add("trail.txt "), r.add("  "), r.add("in side");
-        QCOMPARE(r.go().outcome, RunOutcome::Completed);
-        const QByteArray page = r.page();
-        QVERIFY(page.contains("<TITLE>\r\n" + QByteArray(10000, 't') + "\r\n</TITLE>"));
-        QVERIFY(page.contains("<H1>" + r.request.headingText.toUtf8() + "</H1>\r\n<A HREF"));
-        QVERIFY(page.endsWith("in side</A><BR><BR>\r\n</BODY>\r\n</HTML>\r\n"));
-        QCOMPARE(attributeValues(page, "HREF"), QList<QByteArray>({"%20lead.txt", "trail.txt%20", "%20%20", "in side"}));
     }
 
     // Creating, each write and the close failing in turn, and then the real
