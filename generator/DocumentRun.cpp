@@ -89,7 +89,8 @@ RunResult DocumentRun::run()
         return result;
     }
     result.outcome = RunOutcome::Completed;
-    result.documentPath = documentDir + fileName;
+    // Where it was written, also when the name field held a path of its own.
+    result.documentPath = outputPath;
     return result;
 }
 

@@ -28,24 +28,12 @@ struct FailingOutputFile final : OutputFile {
     int error() const override { return failAt ? ENOSPC : real->error(); }
 };
 
-// The real settings file, failing its write number failAt (counting from 1),
-// or unreadable although it is there.
+// The real settings file, unreadable although it is there.
 struct FailingIniFile final : IniFile {
-    FailingIniFile(const QString &path, int failAt, bool unreadable = false)
-        : IniFile(path), failAt(failAt), unreadable(unreadable) {}
-    int failAt;
-    bool unreadable;
-    int writes = 0;
+    using IniFile::IniFile;
 
 protected:
-    bool replaceContent(const QByteArray &content) override
-    {
-        return ++writes != failAt && IniFile::replaceContent(content);
-    }
-    std::optional<QByteArray> readContent() const override
-    {
-        return unreadable ? std::nullopt : IniFile::readContent();
-    }
+    std::optional<QByteArray> readContent() const override { return std::nullopt; }
 };
 
 // Lowers the largest file this process may write, so real writes fail with

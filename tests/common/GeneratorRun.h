@@ -13,11 +13,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-struct RecordedFeedback final : RunFeedback {
-    int entries = -1;      // as the run started
-    QList<int> progress;   // every entryWritten
-    void runStarted(int entryCount) override { entries = entryCount, progress.clear(); }
-    void entryWritten(int done) override { progress << done; }
+struct SilentFeedback final : RunFeedback {
+    void runStarted(int) override {}
+    void entryWritten(int) override {}
 };
 
 struct GeneratorRun {
@@ -25,7 +23,7 @@ struct GeneratorRun {
     QString dir = QDir::toNativeSeparators(tmp.path());
     DocumentRequest request;
     ScriptedMessages messages;
-    RecordedFeedback feedback;
+    SilentFeedback feedback;
     DocumentRun::OutputFileFactory outputFactory;
 
     GeneratorRun()

@@ -17,11 +17,9 @@
 
 struct ScriptedColors final : ColorChooser {
     std::optional<qint32> nextAnswer;  // empty: the user cancels
-    QList<qint32> presets;             // what each opening was preset to
 
-    bool chooseColor(qint32 initial, qint32 &chosen) override
+    bool chooseColor(qint32, qint32 &chosen) override
     {
-        presets << initial;
         if (!nextAnswer)
             return false;
         chosen = *std::exchange(nextAnswer, std::nullopt);
