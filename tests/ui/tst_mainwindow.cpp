@@ -380,6 +380,7 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("fileThere");
         QTest::newRow("enabled, file there") << true << true;
+        QTest::newRow("disabled") << false << true;
         QTest::newRow("file missing") << true << false;
     }
     void completionSound()
