@@ -10,11 +10,9 @@
 #include "platform/gui/QtScreenInfo.h"
 #include "platform/gui/QtSoundPlayer.h"
 #include "settings/DefaultsStore.h"
-#include "ui/AboutDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 #include "ui/ProgramOptionsDialog.h"
-#include "ui/TableOptionsDialog.h"
 
 #include <QApplication>
 
@@ -44,11 +42,8 @@ int main(int argc, char *argv[])
     help.setParentWidget(&window);
     colors.setParentWidget(&window);
 
-    auto *about = new AboutDialog(&window);
-    auto *options = new ProgramOptionsDialog(window.savedDefaults(), colors, programs, &window);
-    auto *tables = new TableOptionsDialog(window.documentSettings().table, window.savedDefaults(), &window);
-    window.setDialogs(about, options, tables);
-    programs.setParentWidget(options);
+    window.createDialogs(colors, programs);
+    programs.setParentWidget(window.programOptions());
 
     window.show();
     return app.exec();

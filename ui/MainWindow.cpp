@@ -153,12 +153,16 @@ void MainWindow::connectControls()
     connect(createButton, &QPushButton::clicked, this, &MainWindow::createDocument);
 }
 
-void MainWindow::setDialogs(AboutDialog *about, ProgramOptionsDialog *options, TableOptionsDialog *tables)
+void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
 {
-    aboutDialog = about;
-    optionsDialog = options;
-    tableDialog = tables;
+    aboutDialog = new AboutDialog(this);
+    optionsDialog = new ProgramOptionsDialog(defaults, colors, programs, this);
+    tableDialog = new TableOptionsDialog(document.table, defaults, this);
 }
+
+AboutDialog *MainWindow::about() const { return aboutDialog; }
+ProgramOptionsDialog *MainWindow::programOptions() const { return optionsDialog; }
+TableOptionsDialog *MainWindow::tableOptions() const { return tableDialog; }
 
 void MainWindow::setDialogRunner(DialogRunner runner)
 {

@@ -15,6 +15,7 @@
 
 class AboutDialog;
 class ColorChooser;
+class ProgramChooser;
 class CompletionSound;
 class DocumentOpener;
 class DocumentOptionsPanel;
@@ -64,7 +65,12 @@ public:
     // The dialogs, created after the main window, work on its state.
     SavedDefaults &savedDefaults() { return defaults; }
     DocumentSettings &documentSettings() { return document; }
-    void setDialogs(AboutDialog *about, ProgramOptionsDialog *options, TableOptionsDialog *tables);
+    // Creates the about box, the program options and the table options, in
+    // that order, as children of this window.
+    void createDialogs(ColorChooser &colors, ProgramChooser &programs);
+    AboutDialog *about() const;
+    ProgramOptionsDialog *programOptions() const;
+    TableOptionsDialog *tableOptions() const;
     // How a dialog is run modally; tests replace it so no modal loop starts.
     using DialogRunner = std::function<int(QDialog &)>;
     void setDialogRunner(DialogRunner runner);

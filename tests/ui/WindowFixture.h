@@ -61,10 +61,8 @@ struct WindowFixture {
         window = std::make_unique<MainWindow>(
             WindowServices{messages, colors, screen, shell, help, sound},
             WindowPlaces{programPath(), otherSettingsPath.isEmpty() ? settingsPath() : otherSettingsPath, startDirectory});
-        about = new AboutDialog(window.get());
-        options = new ProgramOptionsDialog(window->savedDefaults(), colors, programs, window.get());
-        tables = new TableOptionsDialog(window->documentSettings().table, window->savedDefaults(), window.get());
-        window->setDialogs(about, options, tables);
+        window->createDialogs(colors, programs);
+        about = window->about(), options = window->programOptions(), tables = window->tableOptions();
         window->refreshOnActivation();
         return *window;
     }
