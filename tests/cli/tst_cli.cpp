@@ -4,7 +4,9 @@
 #include "cli/CliArguments.h"
 #include "cli/CliMessages.h"
 #include "cli/CliProgress.h"
+#include "cli/CliRun.h"
 #include "generator/FileListing.h"
+#include "tests/common/AsOrdinaryUser.h"
 #include "tests/common/Fetched.h"
 #include "tests/common/TestFiles.h"
 
@@ -97,7 +99,6 @@ private slots:
         row("columns above 5", {"--columns", "6"}, false);
         row("border not a number", {"--border", "two"}, false);
         row("names in any case", {"--mode", "Text", "--align", "left", "--valign", "bottom"}, true);
-        row("align unknown", {"--align", "JUSTIFY"}, false);
         row("colours in either case", {"--bgcolor", "#a0b0C0", "--text-color", "#FFFFFF"}, true);
         row("colour without #", {"--bgcolor", "102030"}, false);
         row("screen narrower than the margin", {"--screen-width", "39"}, false);
@@ -162,6 +163,23 @@ private slots:
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, native(document) + QLatin1Char('\n'));
         QVERIFY(read(document).contains("<A HREF=\"a.txt\">a.txt</A>"));
+    }
+
+    // A directory this user may read but not search is refused, as the window
+    // refuses it: its files could not be opened.
+    void refusesUnsearchableDirectory()
+    {
+        Workspace ws;
+        const auto all = QFileDevice::Permissions(0x7777);
+        QVERIFY(ws.make() && QFile::setPermissions(ws.root, all) && QFile::setPermissions(ws.start, all));
+        QVERIFY(QFile::setPermissions(ws.list, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        const CheckResult result = asOrdinaryUser([&] {
+            return runCommandLine({"quorvant-cli", "--settings", ws.settings, "--name", ws.start + "/page", ws.list}) == ExitFailed;
+        });
+        QFile::setPermissions(ws.list, all);
+        if (result == CheckResult::NotPossible)
+            QSKIP("cannot run as a user other than root here");
+        QCOMPARE(result, CheckResult::Passed);
     }
 
     // A hostile name must not drive the terminal, and must stay on its line.

@@ -47,24 +47,17 @@ struct ScriptedHelp final : HelpViewer {
     void showBuiltInHelp() override { shown << QStringLiteral("built-in"); }
 };
 
-struct ScriptedPrograms final : ProgramChooser {
-    std::optional<QString> nextAnswer;  // empty: the user cancels
-    bool chooseProgram(QString &path) override
-    {
-        if (nextAnswer)
-            path = *nextAnswer;
-        return nextAnswer.has_value();
-    }
+// The user always cancels the search for a program.
+struct CancellingPrograms final : ProgramChooser {
+    bool chooseProgram(QString &) override { return false; }
 };
 
 // The media player as a log of calls: "open <path>", "play", "close".
 struct RecordingSound final : SoundPlayer {
-    QString nextOpenError;  // returned by every open while set
     QStringList calls;
-    std::function<void(const QString &)> errorHandler;
 
-    QString open(const QString &path) override { return calls << QStringLiteral("open ") + path, nextOpenError; }
+    QString open(const QString &path) override { return calls << QStringLiteral("open ") + path, QString(); }
     void play() override { calls << QStringLiteral("play"); }
     void close() override { calls << QStringLiteral("close"); }
-    void setErrorHandler(std::function<void(const QString &)> handler) override { errorHandler = std::move(handler); }
+    void setErrorHandler(std::function<void(const QString &)>) override {}
 };

@@ -45,7 +45,7 @@ struct WindowFixture {
     ScriptedShell shell;
     ScriptedHelp help;
     RecordingSound sound;
-    ScriptedPrograms programs;
+    CancellingPrograms programs;
     std::unique_ptr<MainWindow> window;
     ProgramOptionsDialog *options = nullptr;
     TableOptionsDialog *tables = nullptr;

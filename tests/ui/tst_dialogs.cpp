@@ -7,9 +7,7 @@
 #include "ui/ColorSwatch.h"
 
 #include <QAbstractItemView>
-#include <QLineEdit>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>

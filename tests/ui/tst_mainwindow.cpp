@@ -5,11 +5,8 @@
 #include "WindowFixture.h"
 #include "platform/core/StartDirectory.h"
 #include "tests/common/Fetched.h"
-
-#include "ui/ColorSwatch.h"
 #include "ui/DirectoryListBox.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QTest>
@@ -261,7 +258,6 @@ private slots:
         QTest::addColumn<QList<int>>("after");
         QTest::addColumn<QString>("shown");
         QTest::newRow("all of three") << 3 << QList<int>{} << "selectAllButton" << QList<int>{0, 1, 2} << "3 items are selected";
-        QTest::newRow("all of none") << 0 << QList<int>{} << "selectAllButton" << QList<int>{} << "0 items are selected";
         QTest::newRow("invert runs") << 8 << QList<int>{0, 2, 3, 3, 7} << "invertSelectionButton" << QList<int>{1, 4, 5, 6}
                                      << "4 items are selected";
         QTest::newRow("none") << 3 << QList<int>{0, 2} << "selectNoneButton" << QList<int>{} << "No items are selected";
