@@ -1,6 +1,5 @@
-// The multi-line button, and the drive roots the drive list offers.
+// The multi-line button: wrapping, ampersands, and what a switch keeps.
 
-#include "platform/core/DriveRoots.h"
 #include "ui/MultiLineButton.h"
 
 #include <QApplication>
@@ -45,22 +44,6 @@ private slots:
             QVERIFY(button->text() == caption && button->isEnabled());
         }
         QTEST(button->captionLineCount() > 1, "wraps");
-    }
-
-    void driveRootsLeaveOutPseudoFileSystems()
-    {
-        const QList<MountedVolume> volumes = {
-            {"/", "overlay"}, {"/proc", "proc"}, {"/sys/fs/cgroup", "tmpfs"}, {"/media/usb", "vfat"},
-            {"/dev/shm", "tmpfs"}, {"/home", "ext4"}, {"/run/user/1000/doc", "fuse.portal"}, {"/home/", "ext4"},
-            {"/run/media/x", "ext4"}, {"/var/lib/docker/overlay2/m", "overlay"},
-        };
-        const QStringList roots{"/", "/home", "/media/usb"};
-        QCOMPARE(posixDriveRoots(volumes), roots);
-        QCOMPARE(posixDriveRoots({}), QStringList{"/"});
-        QVERIFY(!machineDriveRoots().isEmpty());
-        // A directory's drive is the longest root it lies in, whole names only.
-        for (const auto &[dir, drive] : {std::pair{"/home/ann/web", "/home"}, {"/home", "/home"}, {"/homework", "/"}, {"/", "/"}})
-            QCOMPARE(driveOf(QString::fromLatin1(dir), roots), QString::fromLatin1(drive));
     }
 };
 

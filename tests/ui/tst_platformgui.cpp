@@ -1,8 +1,10 @@
-// The real shell and program chooser, and the completion sound's wave
-// check: what they turn the program's values into, and how they fail.
+// The real shell and program chooser, the drive roots the drive list
+// offers, and the completion sound's wave check: what they turn the
+// program's values into, and how they fail.
 
 #include "platform/gui/QtDocumentShell.h"
 #include "platform/gui/QtProgramChooser.h"
+#include "platform/core/DriveRoots.h"
 #include "platform/core/WaveFile.h"
 #include "tests/common/TestFiles.h"
 
@@ -110,6 +112,22 @@ private slots:
         QVERIFY(!QtProgramChooser::listedAsProgram(QFileInfo(page)));
         QVERIFY(QtProgramChooser::listedAsProgram(QFileInfo(dir.path())));  // folders stay to move through
     #endif
+    }
+
+    void driveRootsLeaveOutPseudoFileSystems()
+    {
+        const QList<MountedVolume> volumes = {
+            {"/", "overlay"}, {"/proc", "proc"}, {"/sys/fs/cgroup", "tmpfs"}, {"/media/usb", "vfat"},
+            {"/dev/shm", "tmpfs"}, {"/home", "ext4"}, {"/run/user/1000/doc", "fuse.portal"}, {"/home/", "ext4"},
+            {"/run/media/x", "ext4"}, {"/var/lib/docker/overlay2/m", "overlay"},
+        };
+        const QStringList roots{"/", "/home", "/media/usb"};
+        QCOMPARE(posixDriveRoots(volumes), roots);
+        QCOMPARE(posixDriveRoots({}), QStringList{"/"});
+        QVERIFY(!machineDriveRoots().isEmpty());
+        // A directory's drive is the longest root it lies in, whole names only.
+        for (const auto &[dir, drive] : {std::pair{"/home/ann/web", "/home"}, {"/home", "/home"}, {"/homework", "/"}, {"/", "/"}})
+            QCOMPARE(driveOf(QString::fromLatin1(dir), roots), QString::fromLatin1(drive));
     }
 };
 
