@@ -144,6 +144,26 @@ private slots:
         QVERIFY2(r.page().contains(fetched<QByteArray>("img") + "<BR><BR>\r\n<STRONG>"), r.page());
     }
 
+    // A directory or a FIFO where the document would go is refused and left
+    // as it is: never replaced, never opened (a FIFO would block the run).
+    void refusesWhatIsNoFile()
+    {
+        GeneratorRun r;
+        r.add("a.txt");
+        QStringList names{"quorvant"};
+        QVERIFY(QDir(r.dir).mkdir("quorvant.html"));
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(r.path("pipe.html")).constData(), 0600), 0);
+        names << "pipe";
+#endif
+        for (const QString &name : names) {
+            r.request.documentName = name;
+            QCOMPARE(r.go().outcome, RunOutcome::Failed);
+        }
+        QVERIFY(QFileInfo(r.path("quorvant.html")).isDir() && !QFileInfo(r.path("pipe.html")).isFile());
+        QCOMPARE(r.messages.texts, QStringList(names.size(), "Invalid filename"));
+    }
+
     // Files this user may write but not read: an existing document is still
     // asked about, and a listed file is reported (opened, not only looked at).
     void unreadableFiles()

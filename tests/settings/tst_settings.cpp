@@ -33,25 +33,6 @@ private slots:
         QFile::remove(path);
     }
 
-    void readsStrings_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("names ignore case") << QByteArray("[dEFAULT]\r\ntitleDEFAULT=a\r\n") << "a";
-        QTest::newRow("blanks") << QByteArray("  [ Default ] \n \tTitledefault\t =  my page \t\n") << "my page";
-        QTest::newRow("one pair of quotes") << QByteArray("[Default]\nTitledefault=\"\"x\"\"") << "\"x\"";
-        QTest::newRow("only an opening quote") << QByteArray("[Default]\nTitledefault=\"x") << "\"x";
-        QTest::newRow("comment") << QByteArray("[Default]\n;Titledefault=c\nTitledefault=a=b ;c\n") << "a=b ;c";
-        QTest::newRow("8-bit editor") << QByteArray("[Default]\nTitledefault=Caf\xE9\n") << "Café";
-        QTest::newRow("other section") << QByteArray("Titledefault=1\n[Table]\nTitledefault=1\n") << "<none>";
-    }
-    void readsStrings()
-    {
-        QFETCH(QByteArray, file);
-        put(file);
-        QTEST(IniFile(path).readString("Default", "Titledefault", "<none>"), "expected");
-    }
-
     void editsInPlace_data()
     {
         QTest::addColumn<QByteArray>("before");
