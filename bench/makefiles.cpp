@@ -2,6 +2,9 @@
 //   bench_makefiles files DIR COUNT          COUNT small files of 0 to 5120 bytes
 //   bench_makefiles pictures DIR COUNT SIZE  COUNT pictures, half GIF, half JFIF,
 //                                            each about SIZE bytes long
+//   bench_makefiles tree DIR FILES DIRS DEPTH
+//                                            FILES small files spread over DIRS
+//                                            directories at most DEPTH levels deep
 // The pictures are well-formed up to their pixel data, which is filler: the
 // headers are what the probes read, the filler only gives them their length.
 
@@ -12,6 +15,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -76,8 +81,43 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 int usage()
 {
-    fprintf(stderr, "usage: bench_makefiles files DIR COUNT | pictures DIR COUNT SIZE\n");
+    fprintf(stderr, "usage: bench_makefiles files DIR COUNT | pictures DIR COUNT SIZE | tree DIR FILES DIRS DEPTH\n");
     return 2;
+}
+
+// A tree the shape of a real archive: directories grow breadth first from
+// random parents above the depth limit, so some are wide and some deep;
+// files go round the directories, so every one holds about the same number.
+int makeTree(const QString &root, int files, int dirs, int depth)
+{
+    std::mt19937 random(20261207);
+    struct Dir { QString path; int depth; int children; };
+    std::vector<Dir> all{{root, 0, 0}};
+    all.reserve(size_t(dirs) + 1);
+    while (int(all.size()) <= dirs) {
+        const size_t parent = random() % all.size();
+        if (all[parent].depth >= depth)
+            continue;
+        const QString path = QStringLiteral("%1/%2%3").arg(all[parent].path)
+                                 .arg(random() % 3 == 0 ? QStringLiteral("Dir") : QStringLiteral("dir"))
+                                 .arg(all[parent].children++, 3, 10, QLatin1Char('0'));
+        if (!QDir().mkdir(path)) {
+            fprintf(stderr, "cannot make %s\n", qPrintable(path));
+            return 1;
+        }
+        all.push_back({path, all[parent].depth + 1, 0});
+    }
+    static const char *const extensions[] = {"txt", "dat", "log", "csv", "md"};
+    for (int i = 0; i < files; ++i) {
+        const Dir &dir = all[size_t(i) % all.size()];
+        const QString name = QStringLiteral("%1/file%2.%3").arg(dir.path).arg(i, 7, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(extensions[i % 5]));
+        if (!writeFile(name, QByteArray(i * 337 % 5121, 'x'))) {
+            fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            return 1;
+        }
+    }
+    return 0;
 }
 
 } // namespace
@@ -102,6 +142,8 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
+    if (mode == QLatin1String("tree") && argc == 6)
+        return makeTree(dir, count, atoi(argv[4]), atoi(argv[5]));
     if (mode == QLatin1String("pictures") && argc == 5) {
         const qint64 size = atoll(argv[4]);
         for (int i = 0; i < count; ++i) {
