@@ -10,7 +10,7 @@ class CliProgress;
 
 class CliMessages final : public MessageBoxes {
 public:
-    CliMessages(bool overwrite, FILE *stream) : overwrite(overwrite), stream(stream) {}
+    CliMessages(bool replace, FILE *to) : overwrite(replace), stream(to) {}
 
     MessageResult show(MessageType type, const QString &text, MessageButtons buttons) override;
 

@@ -8,7 +8,7 @@
 
 class CliProgress final : public RunFeedback {
 public:
-    CliProgress(bool visible, FILE *stream) : visible(visible), stream(stream) {}
+    CliProgress(bool shown, FILE *to) : visible(shown), stream(to) {}
     ~CliProgress() override { finish(); }
 
     void runStarted(int entryCount) override;

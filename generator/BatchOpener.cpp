@@ -126,13 +126,13 @@ struct BatchOpener::Ring {
     void closeAll(const std::vector<int> &fds)
     {
         unsigned queued = 0;
-        for (const int fd : fds) {
+        for (const int descriptor : fds) {
             io_uring_sqe *sqe = nextEntry();
             if (!sqe) {
-                ::close(fd);
+                ::close(descriptor);
                 continue;
             }
-            io_uring_prep_close(sqe, fd);
+            io_uring_prep_close(sqe, descriptor);
             io_uring_sqe_set_data64(sqe, kCloseTag);
             ++queued;
         }
@@ -146,7 +146,7 @@ struct BatchOpener::Ring {
     }
 };
 
-BatchOpener::BatchOpener(const DirectoryFiles &files) : files(files)
+BatchOpener::BatchOpener(const DirectoryFiles &directory) : files(directory)
 {
     if (files.descriptor() < 0)
         return;
@@ -208,7 +208,7 @@ void BatchOpener::openAll(const std::vector<FileToOpen> &list, const Done &done)
 
 struct BatchOpener::Ring {};
 
-BatchOpener::BatchOpener(const DirectoryFiles &files) : files(files) {}
+BatchOpener::BatchOpener(const DirectoryFiles &directory) : files(directory) {}
 
 BatchOpener::~BatchOpener() = default;
 

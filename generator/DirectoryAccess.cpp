@@ -53,7 +53,7 @@ bool isListedKind(int dirFd, const char *name, int type)
 // segments cost none at all.
 class DescriptorDevice final : public QIODevice {
 public:
-    DescriptorDevice(int fd, qint64 size) : fd(fd), fileSize(size) { QIODevice::open(ReadOnly | Unbuffered); }
+    DescriptorDevice(int descriptor, qint64 size) : fd(descriptor), fileSize(size) { QIODevice::open(ReadOnly | Unbuffered); }
     bool isSequential() const override { return false; }
     qint64 size() const override { return fileSize; }
 

@@ -28,8 +28,8 @@ FactsWanted factsWanted(const DocumentRequest &request)
 
 } // namespace
 
-DocumentRun::DocumentRun(DocumentRequest request, MessageBoxes &messages, RunFeedback &feedback)
-    : request(std::move(request)), messages(messages), feedback(feedback), outputFactory(makeSaveOutputFile)
+DocumentRun::DocumentRun(DocumentRequest documentRequest, MessageBoxes &messageBoxes, RunFeedback &runFeedback)
+    : request(std::move(documentRequest)), messages(messageBoxes), feedback(runFeedback), outputFactory(makeSaveOutputFile)
 {
 }
 

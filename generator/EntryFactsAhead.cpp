@@ -16,8 +16,8 @@ int workerCount()
 
 } // namespace
 
-EntryFactsAhead::EntryFactsAhead(const DirectoryFiles &files, const QStringList &names, FactsWanted wanted)
-    : files(files), names(names), wanted(wanted), chunkCount((names.size() + kChunkSize - 1) / kChunkSize),
+EntryFactsAhead::EntryFactsAhead(const DirectoryFiles &directory, const QStringList &entryNames, FactsWanted what)
+    : files(directory), names(entryNames), wanted(what), chunkCount((entryNames.size() + kChunkSize - 1) / kChunkSize),
       slotChunk(kSlotCount, -1), gathered(kSlotCount)
 {
     const qsizetype count = qMin<qsizetype>(workerCount(), chunkCount - 1);

@@ -18,9 +18,9 @@ int decimalDigits(qint64 value)
 
 } // namespace
 
-EntryWriter::EntryWriter(const DocumentRequest &request, PageOutput &out, MessageBoxes &messages,
-                         PlainTextColumns columns)
-    : request(request), out(out), messages(messages), columns(columns),
+EntryWriter::EntryWriter(const DocumentRequest &page, PageOutput &output, MessageBoxes &messageBoxes,
+                         PlainTextColumns plainTextColumns)
+    : request(page), out(output), messages(messageBoxes), columns(plainTextColumns),
       dirPath(withTrailingSeparator(request.directory, nativePathStyle())), urlPrefix(fileUrlPrefix(dirPath, nativePathStyle())),
       locale(QLocale::system())
 {
@@ -115,9 +115,9 @@ std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
 int EntryWriter::shrunkWidth(int width) const
 {
     const int usable = request.screenWidth - 40;
-    const int columns = request.settings.table.columns;
+    const int tableColumns = request.settings.table.columns;
     // Halving never gets below a negative limit: treat it as 0.
-    const int limit = qMax(0, columns != 0 ? usable / columns : usable);
+    const int limit = qMax(0, tableColumns != 0 ? usable / tableColumns : usable);
     while (width > limit)
         width /= 2;
     return width;

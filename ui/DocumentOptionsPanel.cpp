@@ -16,9 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-DocumentOptionsPanel::DocumentOptionsPanel(QWidget *group, DocumentSettings &settings, const SavedDefaults &defaults,
-                                           ColorChooser &colors, QObject *parent)
-    : QObject(parent), settings(settings), defaults(defaults), colors(colors)
+DocumentOptionsPanel::DocumentOptionsPanel(QWidget *group, DocumentSettings &documentSettings,
+                                           const SavedDefaults &savedDefaults, ColorChooser &colorChooser, QObject *parent)
+    : QObject(parent), settings(documentSettings), defaults(savedDefaults), colors(colorChooser)
 {
     createControls(group);
     connectControls();

@@ -42,9 +42,9 @@ QString selectionCountText(int count, bool zeroAsCount)
 
 }  // namespace
 
-FileSelectionPanel::FileSelectionPanel(const FileSelectionPlaces &places, MessageBoxes &messages,
+FileSelectionPanel::FileSelectionPanel(const FileSelectionPlaces &places, MessageBoxes &messageBoxes,
                                        const QString &startDirectory, QObject *parent)
-    : QObject(parent), messages(messages)
+    : QObject(parent), messages(messageBoxes)
 {
     createControls(places);
     // The start directory may be gone (deleted while a shell stood in it).

@@ -11,7 +11,7 @@ class QProgressBar;
 
 class ProgressFeedback final : public RunFeedback {
 public:
-    ProgressFeedback(QProgressBar &bar, QLabel &status) : bar(bar), status(status) {}
+    ProgressFeedback(QProgressBar &progressBar, QLabel &runStatus) : bar(progressBar), status(runStatus) {}
 
     void runStarted(int entryCount) override;
     void entryWritten(int done) override;
