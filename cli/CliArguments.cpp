@@ -1,5 +1,7 @@
 #include "cli/CliArguments.h"
 
+#include "Version.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -232,7 +234,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
 
 QString versionText()
 {
-    return QStringLiteral("quorvant-cli 2.1");
+    return QStringLiteral("quorvant-cli " QUORVANT_VERSION);
 }
 
 QString usageText()

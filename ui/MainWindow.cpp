@@ -20,6 +20,7 @@
 #include "ui/ProgressFeedback.h"
 #include "ui/TableOptionsDialog.h"
 #include "ui/ToolTips.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -42,7 +43,7 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
       dialogRunner([](QDialog &dialog) { return dialog.exec(); })
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Quorvant 2.1"));
+    setWindowTitle(QStringLiteral("Quorvant " QUORVANT_VERSION));
     setWindowIcon(programIcon());
     setFont(formFont());
     setFixedSize(632, 463);
