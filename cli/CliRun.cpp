@@ -6,7 +6,7 @@
 #include "cli/CliRequest.h"
 #include "generator/DocumentRun.h"
 #include "generator/FileListing.h"
-#include "generator/UnlistableNames.h"
+#include "generator/ReadableFileName.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
 
@@ -63,12 +63,12 @@ int runCommandLine(const QStringList &arguments)
         return ExitFailed;
     }
 
-    const QStringList items = listMatchingFiles(request.directory, args.filter);
+    const FileListing listing = listMatchingFiles(request.directory, args.filter);
     // Names the file-name encoding cannot hold are left out of the list; say so.
-    for (const QString &name : unlistableFileNames(request.directory, args.filter))
+    for (const QByteArray &name : listing.unlistable)
         writeText(stderr, messageLine(MessageType::Warning,
-                                      QStringLiteral("File name not readable, left out\r") + name));
-    FileSelection selection = selectFiles(items, args.files);
+                                      QStringLiteral("File name not readable, left out\r") + readableFileName(name)));
+    FileSelection selection = selectFiles(listing.names, args.files);
     if (!selection.missing.isEmpty()) {
         for (const QString &name : std::as_const(selection.missing))
             fail(QStringLiteral("%1: not in the file list of %2 (filter \"%3\")")

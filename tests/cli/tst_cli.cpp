@@ -59,7 +59,7 @@ struct Workspace {
     {
         QStringList found;
         for (const QString &dir : {list, start})
-            for (const QString &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")))
+            for (const QString &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")).names)
                 found << dir + QLatin1Char('/') + n;
         return found;
     }

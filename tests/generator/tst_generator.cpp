@@ -110,11 +110,17 @@ private slots:
     void pages()
     {
         QFETCH(Setup, setup);
-        GeneratorRun r;
-        setup(r);
-        const RunResult result = r.go();
-        QCOMPARE(result.outcome, RunOutcome::Completed);
-        QVERIFY2(r.page().endsWith(fetched<QByteArray>("pageEnd")), r.page());
+        // Also through the serial opener, which a kernel with io_uring leaves unused.
+        for (const bool serial : {false, true}) {
+            if (serial)
+                qputenv("QUORVANT_NO_IO_URING", "1");
+            GeneratorRun r;
+            setup(r);
+            const RunResult result = r.go();
+            qunsetenv("QUORVANT_NO_IO_URING");
+            QCOMPARE(result.outcome, RunOutcome::Completed);
+            QVERIFY2(r.page().endsWith(fetched<QByteArray>("pageEnd")), r.page());
+        }
     }
 
     // Halving until the picture fits the screen (less a margin) or its column.
