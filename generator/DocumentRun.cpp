@@ -60,10 +60,7 @@ RunResult DocumentRun::run()
     const bool absolute = request.settings.linkStyle == LinkStyle::Absolute;
     // Absolute-link documents go where the program was started; a root keeps its single separator.
     const QString documentDir = withTrailingSeparator(absolute ? request.startDirectory : request.directory, style);
-    const QString fileName = request.documentName.isEmpty()
-                                 ? request.defaultFileName + QStringLiteral(".htm")
-                                 : request.documentName
-                                       + (request.settings.htmlExtension ? QStringLiteral(".html") : QStringLiteral(".htm"));
+    const QString &fileName = request.texts.fileName;
     // A name field holding a path of its own writes there.
     const QString outputPath = !absolute && QDir::isAbsolutePath(fileName) ? fileName : documentDir + fileName;
     result.outputPath = outputPath;

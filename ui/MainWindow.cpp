@@ -262,9 +262,7 @@ DocumentRequest MainWindow::documentRequest() const
     request.selectedNames = fileSelection->selectedNames();
     request.startDirectory = startDirectory;
     documentOptions->fillRequest(request);
-    request.defaultTitle = defaults.title;
-    request.defaultHeading = defaults.heading;
-    request.defaultFileName = defaults.fileName;
+    request.texts = resolveDocumentTexts(documentOptions->typedTexts(), defaults.documentTexts());
     request.modernPictures = defaults.modernPictures;
     request.screenWidth = screen.screenWidth();
     request.settings = document;

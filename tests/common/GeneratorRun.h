@@ -29,8 +29,8 @@ struct GeneratorRun {
     GeneratorRun()
     {
         request.directory = request.startDirectory = dir;
-        request.title = request.defaultTitle = request.defaultHeading = kDefaultTitleText;
-        request.documentName = request.defaultFileName = kDefaultFileName;
+        request.texts.title = kDefaultTitleText;
+        request.texts.fileName = QStringLiteral("quorvant.html");
     }
     QString path(const QString &name) const { return dir + QLatin1Char('/') + name; }
     void mode(EntryMode mode) { request.settings.entryMode = mode; }

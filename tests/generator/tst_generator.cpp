@@ -40,8 +40,8 @@ private slots:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QByteArray>("pageEnd");  // the page, or its last part
         using R = GeneratorRun &;
-        QTest::newRow("link page, default heading") << Setup([](R r) {
-            r.mode(EntryMode::Link), r.request.heading = true, r.request.title.clear();
+        QTest::newRow("link page with heading") << Setup([](R r) {
+            r.mode(EntryMode::Link), r.request.texts.heading = kDefaultTitleText;
             r.add("a.txt");
         }) << kHead + "<H1>Document created by \"Quorvant\"</H1>\r\n<A HREF=\"a.txt\">a.txt</A><BR><BR>\r\n" + kEnd;
         QTest::newRow("centred picture table") << Setup([](R r) { r.table(3, 2), r.request.center = true; r.add("a.txt"); })
@@ -54,13 +54,13 @@ private slots:
                    + "a.txt<BR>\r\n5 Bytes</TD>\r\n</TR>\r\n</TABLE>\r\n" + kFontEnd;
         QTest::newRow("title and heading as typed, colours by their low 24 bits") << Setup([](R r) {
             r.mode(EntryMode::Link);
-            r.request.title = "<i>A & B</i>", r.request.headingText = "<b>x</b>", r.request.heading = true;
+            r.request.texts.title = "<i>A & B</i>", r.request.texts.heading = "<b>x</b>";
             r.request.settings.colors = {0x0A0B0C, 0x7F0000FF, 0x800040, -1};
             r.add("a.txt");
         }) << "<TITLE>\r\n<i>A & B</i>\r\n</TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR=#0C0B0A LINK=#FF0000 VLINK=#400080 TEXT=#FFFFFF>\r\n"
               "<H1><b>x</b></H1>\r\n<A HREF=\"a.txt\">a.txt</A><BR><BR>\r\n" + kEnd;
-        QTest::newRow("empty title and empty default title") << Setup([](R r) {
-            r.request.title.clear(), r.request.defaultTitle.clear();
+        QTest::newRow("empty title") << Setup([](R r) {
+            r.request.texts.title.clear();
             r.add("a.txt");
         }) << QByteArray(kHead).replace("Document created by \"Quorvant\"\r\n", "\r\n")
                    + "<IMG SRC=\"a.txt\"><BR><BR>\r\n<STRONG>a.txt</STRONG><BR><BR>\r\n" + kEnd;
@@ -123,6 +123,23 @@ private slots:
         }
     }
 
+    // An empty field takes its default; an empty name also ".htm" whatever the choice.
+    void documentTexts_data()
+    {
+        QTest::addColumn<QStringList>("typed");  // title, heading text, name; "on" ticks heading and .html
+        QTest::addColumn<QStringList>("expected");  // title, heading ("-": none), file name
+        QTest::newRow("defaults") << QStringList{"", "", "", "on"} << QStringList{"T", "H", "d.htm"};
+        QTest::newRow("typed, .html") << QStringList{"t", "h", "n", "on"} << QStringList{"t", "h", "n.html"};
+        QTest::newRow("no heading, .htm") << QStringList{"t", "h", "n", ""} << QStringList{"t", "-", "n.htm"};
+    }
+    void documentTexts()
+    {
+        QFETCH(QStringList, typed);
+        const bool on = typed[3] == "on";
+        const DocumentTexts t = resolveDocumentTexts({typed[0], on, typed[1], typed[2], on}, {"T", "H", "d"});
+        QCOMPARE((QStringList{t.title, t.heading.value_or("-"), t.fileName}), fetched<QStringList>("expected"));
+    }
+
     // Halving until the picture fits the screen (less a margin) or its column.
     void shrink_data()
     {
@@ -163,7 +180,7 @@ private slots:
         names << "pipe";
 #endif
         for (const QString &name : names) {
-            r.request.documentName = name;
+            r.request.texts.fileName = name + ".html";
             QCOMPARE(r.go().outcome, RunOutcome::Failed);
         }
         QVERIFY(QFileInfo(r.path("quorvant.html")).isDir() && !QFileInfo(r.path("pipe.html")).isFile());

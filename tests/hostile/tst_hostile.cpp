@@ -230,13 +230,12 @@ private slots:
         q.startDirectory = base + "/start";
         q.settings.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
         q.settings.showPath = absolute;
-        q.heading = q.center = q.fileSize = q.fileDate = q.pictureSize = q.shrinkToFit = q.pictureAsLink =
-            q.showSubdirectories = true;
-        q.headingText = QStringLiteral("Hostile names");
+        q.center = q.fileSize = q.fileDate = q.pictureSize = q.shrinkToFit = q.pictureAsLink = q.showSubdirectories = true;
+        q.texts.heading = QStringLiteral("Hostile names");
         const QStringList items = listMatchingFiles(tree.dir, QStringLiteral("*.*")).names;
         q.selectedNames = items;
         // Hidden, so later listings never show the pages.
-        q.documentName = QStringLiteral(".page-%1-%2-%3").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
+        q.texts.fileName = QStringLiteral(".page-%1-%2-%3.html").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
         r.mode(mode == 0 ? EntryMode::Picture : mode == 1 ? EntryMode::PlainText : EntryMode::Link);
         r.table(columns, 1);
         // Gone between the listing and the run.
@@ -244,7 +243,7 @@ private slots:
         QVERIFY(QDir(tree.dir + '/' + tree.vanishingDir).removeRecursively());
         QCOMPARE(r.go().outcome, RunOutcome::Completed);
         QCOMPARE(r.messages.texts, QStringList{"File access error\r" + tree.vanishingFile});
-        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.documentName + ".html";
+        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.texts.fileName;
         const QByteArray page = testfiles::read(pagePath);
         QVERIFY(page.startsWith("<HTML>\r\n") && page.endsWith("</CENTER>\r\n</BODY>\r\n</HTML>\r\n"));
         QVERIFY(!page.contains("<script") && !page.contains("=\"x.gif"));
@@ -286,8 +285,8 @@ private slots:
         GeneratorRun r;
         r.mode(EntryMode::PlainText);
         r.table(2);
-        r.request.fileSize = r.request.fileDate = r.request.pictureSize = r.request.center = r.request.heading = true;
-        r.request.headingText = QString(300000, QLatin1Char('h'));
+        r.request.fileSize = r.request.fileDate = r.request.pictureSize = r.request.center = true;
+        r.request.texts.heading = QString(300000, QLatin1Char('h'));
         r.add("a.gif", testfiles::gif(10, 10)), r.add("b.jpg", testfiles::jpeg(20, 20)), r.add("c d.txt");
         int writes = 0, inject = 0;
         r.outputFactory = [&](const QString &path) {

@@ -56,7 +56,7 @@ private slots:
         QLineEdit *heading = fx.edit("headingEdit");
         heading->setText("typed heading");
         fx.check("headingCheck")->setChecked(false);
-        QVERIFY(!heading->isEnabled() && heading->text().isEmpty() && !window.documentRequest().heading);
+        QVERIFY(!heading->isEnabled() && heading->text().isEmpty() && !window.documentRequest().texts.heading);
         fx.check("headingCheck")->setChecked(true);
         QVERIFY(heading->isEnabled() && heading->text() == kDefaultTitleText);
 
@@ -192,8 +192,8 @@ private slots:
         QCOMPARE(fx.messages.texts.filter("bad\\xFF.gif").size(), 1);
 #endif
         // The heading field gets the default even while the heading is off.
-        QVERIFY(r.title == kDefaultTitleText && r.documentName == "quorvant" && r.headingText == kDefaultTitleText);
-        QVERIFY(!fx.edit("headingEdit")->isEnabled());
+        QVERIFY(r.texts.title == kDefaultTitleText && r.texts.fileName == "quorvant.html" && !r.texts.heading);
+        QVERIFY(fx.edit("headingEdit")->text() == kDefaultTitleText && !fx.edit("headingEdit")->isEnabled());
     }
 
     // The lists never stay on a directory that is gone: a deleted start
