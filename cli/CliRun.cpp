@@ -1,7 +1,7 @@
 #include "cli/CliRun.h"
 
 #include "cli/CliArguments.h"
-#include "cli/CliMessages.h"
+#include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRequest.h"
 #include "generator/DocumentRun.h"
@@ -66,8 +66,7 @@ int runCommandLine(const QStringList &arguments)
     const FileListing listing = listMatchingFiles(request.directory, args.filter);
     // Names the file-name encoding cannot hold are left out of the list; say so.
     for (const QByteArray &name : listing.unlistable)
-        writeText(stderr, messageLine(MessageType::Warning,
-                                      QStringLiteral("File name not readable, left out\r") + readableFileName(name)));
+        writeText(stderr, warningLine(QStringLiteral("File name not readable, left out"), readableFileName(name)));
     FileSelection selection = selectFiles(listing.names, args.files);
     if (!selection.missing.isEmpty()) {
         for (const QString &name : std::as_const(selection.missing))
@@ -78,9 +77,8 @@ int runCommandLine(const QStringList &arguments)
     request.selectedNames = std::move(selection.selected);
 
     CliProgress progress(standardErrorIsTerminal(), stderr);
-    CliMessages messages(args.overwrite, stderr);
-    messages.setProgress(&progress);
-    const RunResult result = DocumentRun(std::move(request), messages, progress).run();
+    CliFeedback feedback(args.overwrite, progress, stderr);
+    const RunResult result = DocumentRun(std::move(request), feedback).run();
     progress.finish();
 
     switch (result.outcome) {
@@ -88,7 +86,7 @@ int runCommandLine(const QStringList &arguments)
         writeText(stdout, result.documentPath + QLatin1Char('\n'));
         return ExitSuccess;
     case RunOutcome::NoSelection:
-        return ExitFailed;  // "No Files selected!" was shown
+        return ExitFailed;  // reported by the feedback
     case RunOutcome::Declined:
         fail(QStringLiteral("The HTML-Document %1 already exists! Use --overwrite to replace it.")
                  .arg(nativeAbsolute(result.outputPath)));

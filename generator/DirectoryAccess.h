@@ -38,6 +38,7 @@ struct OpenedFileFacts {
     bool ok = false;          // false: no regular file this user can open for reading
     qint64 size = 0;
     qint64 modifiedSecs = 0;  // last write, seconds since the epoch
+    int osError = 0;          // why the open failed, where the system said
 };
 
 // The files of one directory, opened by name. Safe to use from several

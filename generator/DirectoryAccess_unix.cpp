@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QVarLengthArray>
 
+#include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -106,8 +107,10 @@ OpenedFileFacts DirectoryFiles::open(QByteArrayView name, const Read &read) cons
         path.append(name);
         fd = ::open(path.constData(), flags);
     }
-    if (fd < 0)
+    if (fd < 0) {
+        facts.osError = errno;
         return facts;
+    }
     struct stat st;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
         facts = {true, qint64(st.st_size), qint64(st.st_mtime)};

@@ -2,7 +2,6 @@
 
 #include "platform/core/OsError.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -85,12 +84,4 @@ private:
 std::unique_ptr<OutputFile> makeSaveOutputFile(const QString &path)
 {
     return std::make_unique<SaveOutputFile>(path);
-}
-
-QString outputErrorText(int osError, const QString &path)
-{
-    const QFileInfo info(path);
-    if ((info.exists() && !info.isFile()) || !info.absoluteDir().exists())
-        return QStringLiteral("Invalid filename");
-    return ioErrorText(osError);
 }

@@ -17,9 +17,9 @@
 #include "ui/Pictures.h"
 #include "ui/PlaceControl.h"
 #include "ui/ProgramOptionsDialog.h"
-#include "ui/ProgressFeedback.h"
 #include "ui/TableOptionsDialog.h"
 #include "ui/ToolTips.h"
+#include "ui/WindowRunFeedback.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -106,7 +106,7 @@ void MainWindow::createFrames()
     };
     selectionStatus = statusPanel("selectionStatus", 0, 340);
     runStatus = statusPanel("runStatus", 342, 290);
-    progress = std::make_unique<ProgressFeedback>(*progressBar, *runStatus);
+    runFeedback = std::make_unique<WindowRunFeedback>(*progressBar, *runStatus, messages);
 }
 
 void MainWindow::createButtons()
@@ -271,7 +271,7 @@ DocumentRequest MainWindow::documentRequest() const
 
 void MainWindow::createDocument()
 {
-    const RunResult result = DocumentRun(documentRequest(), messages, *progress).run();
+    const RunResult result = DocumentRun(documentRequest(), *runFeedback).run();
     // A run that found its directory gone has said so; the lists leave it.
     fileSelection->leaveVanishedDirectory();
     if (result.outcome != RunOutcome::Completed)

@@ -1,29 +1,53 @@
 #pragma once
 // One document creation over a fresh temporary directory: files are added
 // there and selected, the request is set up like the window's first start,
-// and the page is read back after the run.
+// and the page and what the run reported are read back after the run.
 
 #include "generator/DateText.h"
 #include "generator/DocumentRun.h"
 #include "generator/RunFeedback.h"
 #include "settings/SavedDefaults.h"
-#include "tests/common/ScriptedMessages.h"
 #include "tests/common/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
-struct SilentFeedback final : RunFeedback {
+// The run's feedback as a script: events are recorded, questions answered
+// from a list given up front.
+struct RecordingFeedback final : RunFeedback {
+    QList<RunEvent> events;
+    QStringList questions;  // the file names asked about
+    QList<bool> answers;    // taken in order; no when none is left
+
     void runStarted(int) override {}
     void entryWritten(int) override {}
+    void report(const RunEvent &event) override { events << event; }
+    bool replaceExisting(const ReplaceQuestion &question) override
+    {
+        questions << question.fileName;
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    // Each event as a short text, for comparing.
+    QStringList described() const
+    {
+        QStringList texts;
+        for (const RunEvent &event : events)
+            texts << std::visit(RunEventVisitor{
+                                    [](const NothingSelected &) { return QStringLiteral("nothing selected"); },
+                                    [](const DirectoryGone &e) { return QStringLiteral("gone %1").arg(e.directory); },
+                                    [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name).arg(e.osError); },
+                                    [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
+                                },
+                                event);
+        return texts;
+    }
 };
 
 struct GeneratorRun {
     QTemporaryDir tmp;
     QString dir = QDir::toNativeSeparators(tmp.path());
     DocumentRequest request;
-    ScriptedMessages messages;
-    SilentFeedback feedback;
+    RecordingFeedback feedback;
     DocumentRun::OutputFileFactory outputFactory;
 
     GeneratorRun()
@@ -47,7 +71,7 @@ struct GeneratorRun {
     }
     RunResult go()
     {
-        DocumentRun run(request, messages, feedback);
+        DocumentRun run(request, feedback);
         run.setOutputFileFactory(outputFactory);
         return run.run();
     }

@@ -97,7 +97,7 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     const bool existed = in.flag() && !QFileInfo(r.path(document)).isDir() && !document.contains(QLatin1Char('/'));
     if (existed)
         testfiles::write(r.path(document), "old document");
-    r.messages.answers = {in.flag() ? MessageResult::Yes : MessageResult::No};
+    r.feedback.answers = {in.flag()};
     const int failAt = in.flag() ? in.byte() : 0;
     if (failAt)
         r.outputFactory = [failAt](const QString &path) { return std::make_unique<FailingOutputFile>(path, failAt); };

@@ -4,6 +4,7 @@
 
 #include "generator/HtmlText.h"
 #include "generator/PictureProbes.h"
+#include "platform/core/OutputErrorText.h"
 #include "tests/common/AsOrdinaryUser.h"
 #include "tests/common/Fetched.h"
 #include "tests/common/GeneratorRun.h"
@@ -184,7 +185,11 @@ private slots:
             QCOMPARE(r.go().outcome, RunOutcome::Failed);
         }
         QVERIFY(QFileInfo(r.path("quorvant.html")).isDir() && !QFileInfo(r.path("pipe.html")).isFile());
-        QCOMPARE(r.messages.texts, QStringList(names.size(), "Invalid filename"));
+        QCOMPARE(r.feedback.events.size(), names.size());
+        for (const RunEvent &event : r.feedback.events) {
+            const auto &failed = std::get<OutputFailed>(event);
+            QCOMPARE(outputErrorText(failed.osError, failed.path), "Invalid filename");
+        }
     }
 
     // Files this user may write but not read: an existing document is still
@@ -199,12 +204,12 @@ private slots:
             if (!testfiles::write(old.fileName(), "old") || !old.setPermissions(QFileDevice::WriteOwner)
                 || !QFile(r.path("secret.txt")).setPermissions(QFileDevice::WriteOwner))
                 return false;
-            r.messages.answers = {MessageResult::Yes};
+            r.feedback.answers = {true};
             const RunResult run = r.go();
             old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);  // the new document keeps them
             return run.outcome == RunOutcome::Completed && r.page().contains("secret.txt</STRONG><BR><BR>")
-                   && r.messages.texts == QStringList{"The HTML-Document quorvant.html already exists! Overwrite?",
-                                                      "File access error\rsecret.txt"};
+                   && r.feedback.questions == QStringList{"quorvant.html"}
+                   && r.feedback.described() == QStringList{QStringLiteral("unreadable secret.txt %1").arg(EACCES)};
         });
         if (result == CheckResult::NotPossible)
             QSKIP("cannot run as a user other than root here");

@@ -242,7 +242,7 @@ private slots:
         QVERIFY(QFile::remove(tree.dir + '/' + tree.vanishingFile));
         QVERIFY(QDir(tree.dir + '/' + tree.vanishingDir).removeRecursively());
         QCOMPARE(r.go().outcome, RunOutcome::Completed);
-        QCOMPARE(r.messages.texts, QStringList{"File access error\r" + tree.vanishingFile});
+        QCOMPARE(r.feedback.described(), QStringList{QStringLiteral("unreadable %1 %2").arg(tree.vanishingFile).arg(ENOENT)});
         const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.texts.fileName;
         const QByteArray page = testfiles::read(pagePath);
         QVERIFY(page.startsWith("<HTML>\r\n") && page.endsWith("</CENTER>\r\n</BODY>\r\n</HTML>\r\n"));
@@ -301,8 +301,8 @@ private slots:
             inject = real ? 0 : step;
             testfiles::write(r.path("quorvant.html"), "old document");
             const QStringList before = dirEntries(r.dir);
-            r.messages.texts.clear();
-            r.messages.answers = {MessageResult::Yes};
+            r.feedback = {};
+            r.feedback.answers = {true};
             {
                 std::optional<FileSizeLimit> limit;
                 if (real)
@@ -311,8 +311,8 @@ private slots:
             }
             QCOMPARE(r.page(), QByteArray("old document"));
             QCOMPARE(dirEntries(r.dir), before);
-            QCOMPARE(r.messages.texts.size(), 2);  // the question, then the failure
-            QCOMPARE(r.messages.texts.last(), real ? QStringLiteral("I/O error %1").arg(EFBIG) : QStringLiteral("Disk full"));
+            QCOMPARE(r.feedback.questions.size(), 1);
+            QCOMPARE(r.feedback.described(), QStringList{QStringLiteral("failed %1 %2").arg(r.path("quorvant.html")).arg(real ? EFBIG : ENOSPC)});
         }
     }
 

@@ -6,6 +6,7 @@
 #include "platform/core/StartDirectory.h"
 #include "tests/common/Fetched.h"
 #include "ui/DirectoryListBox.h"
+#include "ui/WindowRunFeedback.h"
 
 #include <QComboBox>
 #include <QProgressBar>
@@ -127,6 +128,33 @@ private slots:
         QVERIFY(progress(fx)->maximum() == 2 && progress(fx)->value() == 2 && fx.button("browserButton")->isEnabled());
         // An ampersand in the path is shown, not taken for a mnemonic.
         QCOMPARE(fx.button("browserButton")->text(), "Show " + native(site) + "/R&&D" + extension + " with Standard Browser");
+    }
+
+    // What a run reports, as the message boxes word it; the question is
+    // answered by its box.
+    void runReportsAsMessageBoxes()
+    {
+        QProgressBar bar;
+        QLabel status;
+        ScriptedMessages messages;
+        WindowRunFeedback feedback(bar, status, messages);
+        const QString dir = QDir::tempPath();
+        QList<RunEvent> events{NothingSelected(), DirectoryGone{"/gone"}, FileUnreadable{"a&b.txt", 13},
+                               OutputFailed{"/gone/x.html", 28}};
+        QStringList texts{"No Files selected!", "The directory /gone no longer exists", "File access error\ra&b.txt",
+                          "Invalid filename"};
+#ifdef Q_OS_UNIX
+        events << OutputFailed{dir + "/x.html", ENOSPC} << OutputFailed{dir + "/x.html", EFBIG};
+        texts << "Disk full" << QStringLiteral("I/O error %1").arg(EFBIG);
+#endif
+        for (const RunEvent &event : events)
+            feedback.report(event);
+        messages.answers = {MessageResult::Yes};
+        QVERIFY(feedback.replaceExisting({dir + "/x.html", "x.html"}));
+        QCOMPARE(messages.texts, texts << "The HTML-Document x.html already exists! Overwrite?");
+        QCOMPARE(messages.types.mid(0, 4), (QList<MessageType>{MessageType::Error, MessageType::Error,
+                                                                MessageType::Warning, MessageType::Error}));
+        QCOMPARE(messages.types.last(), MessageType::Information);
     }
 
     void exitFailureKeepsProgramOpen()
