@@ -12,34 +12,29 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-// The run's feedback as a script: events are recorded, questions answered
-// from a list given up front.
+// The run's feedback as a script: each event recorded as a short text,
+// questions answered from a list given up front.
 struct RecordingFeedback final : RunFeedback {
-    QList<RunEvent> events;
+    QStringList events;
     QStringList questions;  // the file names asked about
     QList<bool> answers;    // taken in order; no when none is left
 
     void runStarted(int) override {}
     void entryWritten(int) override {}
-    void report(const RunEvent &event) override { events << event; }
+    void report(const RunEvent &event) override
+    {
+        events << std::visit(RunEventVisitor{
+                                 [](const NothingSelected &) { return QStringLiteral("nothing selected"); },
+                                 [](const DirectoryGone &e) { return "gone " + e.directory; },
+                                 [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name).arg(e.osError); },
+                                 [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
+                             },
+                             event);
+    }
     bool replaceExisting(const ReplaceQuestion &question) override
     {
         questions << question.fileName;
         return !answers.isEmpty() && answers.takeFirst();
-    }
-    // Each event as a short text, for comparing.
-    QStringList described() const
-    {
-        QStringList texts;
-        for (const RunEvent &event : events)
-            texts << std::visit(RunEventVisitor{
-                                    [](const NothingSelected &) { return QStringLiteral("nothing selected"); },
-                                    [](const DirectoryGone &e) { return QStringLiteral("gone %1").arg(e.directory); },
-                                    [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name).arg(e.osError); },
-                                    [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
-                                },
-                                event);
-        return texts;
     }
 };
 

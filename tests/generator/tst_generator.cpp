@@ -4,7 +4,6 @@
 
 #include "generator/HtmlText.h"
 #include "generator/PictureProbes.h"
-#include "platform/core/OutputErrorText.h"
 #include "tests/common/AsOrdinaryUser.h"
 #include "tests/common/Fetched.h"
 #include "tests/common/GeneratorRun.h"
@@ -41,10 +40,6 @@ private slots:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QByteArray>("pageEnd");  // the page, or its last part
         using R = GeneratorRun &;
-        QTest::newRow("link page with heading") << Setup([](R r) {
-            r.mode(EntryMode::Link), r.request.texts.heading = kDefaultTitleText;
-            r.add("a.txt");
-        }) << kHead + "<H1>Document created by \"Quorvant\"</H1>\r\n<A HREF=\"a.txt\">a.txt</A><BR><BR>\r\n" + kEnd;
         QTest::newRow("centred picture table") << Setup([](R r) { r.table(3, 2), r.request.center = true; r.add("a.txt"); })
             << kHead + "<CENTER>\r\n<TABLE BORDER = \"2\" CELLPADDING = \"5\">\r\n<TR>\r\n" + kCell
                    + "<IMG SRC=\"a.txt\"><BR><BR>\r\n<STRONG>a.txt</STRONG></TD>\r\n</TR>\r\n</TABLE>\r\n</CENTER>\r\n" + kEnd;
@@ -60,11 +55,6 @@ private slots:
             r.add("a.txt");
         }) << "<TITLE>\r\n<i>A & B</i>\r\n</TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR=#0C0B0A LINK=#FF0000 VLINK=#400080 TEXT=#FFFFFF>\r\n"
               "<H1><b>x</b></H1>\r\n<A HREF=\"a.txt\">a.txt</A><BR><BR>\r\n" + kEnd;
-        QTest::newRow("empty title") << Setup([](R r) {
-            r.request.texts.title.clear();
-            r.add("a.txt");
-        }) << QByteArray(kHead).replace("Document created by \"Quorvant\"\r\n", "\r\n")
-                   + "<IMG SRC=\"a.txt\"><BR><BR>\r\n<STRONG>a.txt</STRONG><BR><BR>\r\n" + kEnd;
         QTest::newRow("totals: two subdirectories, five files") << Setup([](R r) {
             r.mode(EntryMode::PlainText), r.request.showSubdirectories = r.request.fileSize = true;
             QDir(r.dir).mkdir("d1"), QDir(r.dir).mkdir("d2");
@@ -125,20 +115,15 @@ private slots:
     }
 
     // An empty field takes its default; an empty name also ".htm" whatever the choice.
-    void documentTexts_data()
-    {
-        QTest::addColumn<QStringList>("typed");  // title, heading text, name; "on" ticks heading and .html
-        QTest::addColumn<QStringList>("expected");  // title, heading ("-": none), file name
-        QTest::newRow("defaults") << QStringList{"", "", "", "on"} << QStringList{"T", "H", "d.htm"};
-        QTest::newRow("typed, .html") << QStringList{"t", "h", "n", "on"} << QStringList{"t", "h", "n.html"};
-        QTest::newRow("no heading, .htm") << QStringList{"t", "h", "n", ""} << QStringList{"t", "-", "n.htm"};
-    }
     void documentTexts()
     {
-        QFETCH(QStringList, typed);
-        const bool on = typed[3] == "on";
-        const DocumentTexts t = resolveDocumentTexts({typed[0], on, typed[1], typed[2], on}, {"T", "H", "d"});
-        QCOMPARE((QStringList{t.title, t.heading.value_or("-"), t.fileName}), fetched<QStringList>("expected"));
+        const auto texts = [](const TypedDocumentTexts &typed) {
+            const DocumentTexts t = resolveDocumentTexts(typed, {"T", "H", "d"});
+            return QStringList{t.title, t.heading.value_or("-"), t.fileName};
+        };
+        QCOMPARE(texts({"", true, "", "", true}), (QStringList{"T", "H", "d.htm"}));
+        QCOMPARE(texts({"t", true, "h", "n", true}), (QStringList{"t", "h", "n.html"}));
+        QCOMPARE(texts({"t", false, "h", "n", false}), (QStringList{"t", "-", "n.htm"}));
     }
 
     // Halving until the picture fits the screen (less a margin) or its column.
@@ -149,9 +134,7 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("screenWidth");
         QTest::addColumn<QByteArray>("img");
-        QTest::newRow("halved once") << "p.gif" << 1600 << 0 << 1024 << QByteArray("<IMG WIDTH = \"800\" SRC=\"p.gif\">");
         QTest::newRow("three columns") << "p.jpeg" << 1600 << 3 << 1024 << QByteArray("<IMG WIDTH = \"200\" SRC=\"p.jpeg\">");
-        QTest::newRow("fits, width written") << "p.gif" << 984 << 0 << 1024 << QByteArray("<IMG WIDTH = \"984\" SRC=\"p.gif\">");
         QTest::newRow("width 0") << "p.gif" << 0 << 0 << 1024 << QByteArray("<IMG SRC=\"p.gif\">");
         QTest::newRow("screen narrower than the margin") << "p.gif" << 1600 << 0 << 20 << QByteArray("<IMG SRC=\"p.gif\">");
     }
@@ -185,11 +168,7 @@ private slots:
             QCOMPARE(r.go().outcome, RunOutcome::Failed);
         }
         QVERIFY(QFileInfo(r.path("quorvant.html")).isDir() && !QFileInfo(r.path("pipe.html")).isFile());
-        QCOMPARE(r.feedback.events.size(), names.size());
-        for (const RunEvent &event : r.feedback.events) {
-            const auto &failed = std::get<OutputFailed>(event);
-            QCOMPARE(outputErrorText(failed.osError, failed.path), "Invalid filename");
-        }
+        QCOMPARE(r.feedback.events.filter("failed " + r.dir).size(), names.size());
     }
 
     // Files this user may write but not read: an existing document is still
@@ -209,16 +188,16 @@ private slots:
             old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);  // the new document keeps them
             return run.outcome == RunOutcome::Completed && r.page().contains("secret.txt</STRONG><BR><BR>")
                    && r.feedback.questions == QStringList{"quorvant.html"}
-                   && r.feedback.described() == QStringList{QStringLiteral("unreadable secret.txt %1").arg(EACCES)};
+                   && r.feedback.events == QStringList{QStringLiteral("unreadable secret.txt %1").arg(EACCES)};
         });
         if (result == CheckResult::NotPossible)
             QSKIP("cannot run as a user other than root here");
         QCOMPARE(result, CheckResult::Passed);
     }
 
-    // Sizes of 2 GiB and more count truly; a page larger than the output
-    // buffer arrives whole.
-    void largeFilesAndPages()
+    // Sizes of 2 GiB and more count truly (a page larger than the output
+    // buffer: tst_hostile).
+    void largeFiles()
     {
         GeneratorRun r;
         r.mode(EntryMode::PlainText);
@@ -226,16 +205,9 @@ private slots:
         r.add("big.bin", ""), r.add("huge.bin", "");
         if (!QFile(r.path("big.bin")).resize(Q_INT64_C(3) << 30) || !QFile(r.path("huge.bin")).resize(Q_INT64_C(1) << 40))
             QSKIP("the file system here holds no sparse files this large");
-        QByteArray expected = ">\r\nbig.bin" + nbsp(3) + nbsp(1) + "3221225472 Bytes<BR>\r\nhuge.bin" + nbsp(2)
-                              + "1099511627776 Bytes<BR>\r\n";
-        for (int i = 0; i < 3000; ++i) {
-            const QString name = QStringLiteral("f%1").arg(i, 4, 10, QLatin1Char('0'));
-            r.add(name, "");
-            expected += name.toLatin1() + nbsp(5) + nbsp(10) + "0 Bytes<BR>\r\n";
-        }
         r.go();
-        QVERIFY(r.page().endsWith(expected + "<BR>\r\n3002 Files, 1102732853248 Bytes\r\n" + kFontEnd));
-        QCOMPARE(r.page().count("f0000"), 1);  // each part written once
+        QVERIFY(r.page().endsWith(">\r\nbig.bin" + nbsp(3) + nbsp(1) + "3221225472 Bytes<BR>\r\nhuge.bin" + nbsp(2)
+                                  + "1099511627776 Bytes<BR>\r\n<BR>\r\n2 Files, 1102732853248 Bytes\r\n" + kFontEnd));
     }
 
     void jpegProbe_data()
