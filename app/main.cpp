@@ -13,6 +13,7 @@
 #include "ui/MainWindow.h"
 #include "ui/Pictures.h"
 #include "ui/ProgramOptionsDialog.h"
+#include "Version.h"
 
 #include <QApplication>
 
@@ -21,8 +22,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The application's title. Not its display name: Qt would append that to
     // every caption, and the message boxes' captions are exactly "Error" etc.
-    QApplication::setApplicationName(QStringLiteral("Quorvant 2.1"));
-    QApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QApplication::setApplicationName(QStringLiteral("Quorvant " QUORVANT_VERSION));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANT_VERSION));
     QApplication::setWindowIcon(programIcon());
     // Lets the desktop match the window to its menu entry (quorvant.desktop).
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvant"));

@@ -1,5 +1,7 @@
 #include "cli/CliArguments.h"
 
+#include "Version.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 
@@ -10,24 +12,67 @@ namespace {
 constexpr int kMinScreenWidth = 40;
 constexpr int kMaxScreenWidth = 100000;
 
-struct ValueOption {
-    const char *name;
-    const char *valueName;
+struct OptionSpec {
+    const char *names;        // "h,help": a short and a long name
+    const char *valueName;    // null for a switch
+    const char *description;  // for --help and the manual page made from it
 };
 
-const ValueOption kValueOptions[] = {
-    {"name", "NAME"},         {"mode", "MODE"},         {"title", "TEXT"},
-    {"heading", "TEXT"},      {"columns", "N"},         {"border", "N"},
-    {"align", "ALIGN"},       {"valign", "VALIGN"},     {"bgcolor", "COLOR"},
-    {"link-color", "COLOR"},  {"vlink-color", "COLOR"}, {"text-color", "COLOR"},
-    {"filter", "MASK"},       {"screen-width", "N"},    {"settings", "FILE"},
+// In the order --help lists them: the document, its entries, the table, the
+// colours, then the rest.
+const OptionSpec kOptions[] = {
+    {"name", "NAME", "document name without extension (\"\" gives the default name with \".htm\")"},
+    {"htm", nullptr, "extension \".htm\" instead of \".html\""},
+    {"title", "TEXT", "document title"},
+    {"heading", "TEXT", "document heading"},
+    {"no-heading", nullptr, "no heading"},
+    {"center", nullptr, "centre the page content"},
+    {"absolute", nullptr, "absolute links; the document goes into the directory quorvant-cli was started in"},
+    {"show-path", nullptr, "with --absolute: show each file's path"},
+    {"overwrite", nullptr, "replace an existing document"},
+    {"mode", "MODE", "picture (default), link or text"},
+    {"size", nullptr, "show each file's size"},
+    {"date", nullptr, "show each file's date"},
+    {"picture-size", nullptr, "show the format and size of GIF and JPEG pictures"},
+    {"shrink", nullptr, "picture mode: shrink pictures to fit the screen"},
+    {"picture-link", nullptr, "picture mode: make each picture a link to its file"},
+    {"subdirs", nullptr, "text mode: list the subdirectories first"},
+    {"modern-pictures", nullptr,
+     "also read the sizes of PNG, WebP and BMP pictures and of JPEG pictures that are not JFIF (Exif and others)"},
+    {"screen-width", "N", "screen width for --shrink (default 1024)"},
+    {"columns", "N", "table columns: 0 (no table) to 5"},
+    {"border", "N", "table border width, 0 to 5"},
+    {"align", "ALIGN", "alignment in table cells: LEFT, CENTER or RIGHT"},
+    {"valign", "VALIGN", "vertical alignment in table cells: TOP, MIDDLE or BOTTOM"},
+    {"bgcolor", "COLOR", "background colour, #RRGGBB"},
+    {"link-color", "COLOR", "link colour, #RRGGBB"},
+    {"vlink-color", "COLOR", "visited link colour, #RRGGBB"},
+    {"text-color", "COLOR", "text colour, #RRGGBB"},
+    {"filter", "MASK", "file mask, \";\" between patterns (default \"*.*\")"},
+    {"settings", "FILE",
+     "settings file (default: quorva21.ini beside the program, or ~/.config/quorvant/quorva21.ini when installed)"},
+    {"h,help", nullptr, "show this text"},
+    {"version", nullptr, "show the version"},
 };
 
-const char *const kFlagOptions[] = {
-    "htm",    "no-heading", "center",   "size",      "date",     "picture-size",
-    "shrink", "picture-link", "subdirs", "absolute", "show-path", "overwrite",
-    "modern-pictures", "help", "version",
-};
+const char *const kUsageLine = "Usage: quorvant-cli [OPTIONS] [DIRECTORY [FILE...]]";
+
+void setUpParser(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes one HTML document that lists the files of DIRECTORY (default \".\").\n"
+        "FILE... selects files of the list (taken in list order); without any, every\n"
+        "listed file is selected. Defaults come from the settings file."));
+    for (const OptionSpec &o : kOptions) {
+        const QStringList names = QString::fromLatin1(o.names).split(QLatin1Char(','));
+        parser.addOption(o.valueName ? QCommandLineOption(names, QString::fromLatin1(o.description),
+                                                          QString::fromLatin1(o.valueName))
+                                     : QCommandLineOption(names, QString::fromLatin1(o.description)));
+    }
+    parser.addPositionalArgument(QStringLiteral("DIRECTORY"), QStringLiteral("the directory to list"));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a file of its list to select"));
+}
 
 std::optional<int> parseInt(const QString &text, int low, int high)
 {
@@ -50,6 +95,131 @@ std::optional<QString> parseChoice(const QString &text, const QStringList &choic
 QString invalid(const QString &option, const QString &value, const QString &expected)
 {
     return QStringLiteral("invalid value \"%1\" for --%2 (expected %3)").arg(value, option, expected);
+}
+
+// Each reader takes its part of the options into a and returns the error
+// text of the first value that will not do, or nothing.
+
+QString readTextsAndSwitches(const QCommandLineParser &p, CliArguments &a)
+{
+    auto isSet = [&](const char *name) { return p.isSet(QString::fromLatin1(name)); };
+    for (const auto &[name, target] : {std::pair{"name", &a.name}, {"title", &a.title}, {"heading", &a.heading}}) {
+        if (isSet(name))
+            *target = p.value(QString::fromLatin1(name));
+    }
+    if (isSet("settings")) {
+        a.settingsPath = p.value(QStringLiteral("settings"));
+        if (a.settingsPath.isEmpty())
+            return QStringLiteral("--settings needs a file name");
+    }
+    const std::pair<const char *, bool *> switches[] = {
+        {"no-heading", &a.noHeading}, {"htm", &a.htm},         {"center", &a.center},
+        {"size", &a.size},            {"date", &a.date},       {"picture-size", &a.pictureSize},
+        {"modern-pictures", &a.modernPictures}, {"shrink", &a.shrink}, {"picture-link", &a.pictureLink},
+        {"subdirs", &a.subdirs},      {"absolute", &a.absolute}, {"show-path", &a.showPath},
+        {"overwrite", &a.overwrite},
+    };
+    for (const auto &[name, target] : switches)
+        *target = isSet(name);
+    if (isSet("filter"))
+        a.filter = p.value(QStringLiteral("filter"));
+    return {};
+}
+
+QString readMode(const QCommandLineParser &p, CliArguments &a)
+{
+    if (!p.isSet(QStringLiteral("mode")))
+        return {};
+    const QString value = p.value(QStringLiteral("mode"));
+    const QString mode = value.toLower();
+    if (mode == QLatin1String("picture"))
+        a.mode = EntryMode::Picture;
+    else if (mode == QLatin1String("link"))
+        a.mode = EntryMode::Link;
+    else if (mode == QLatin1String("text"))
+        a.mode = EntryMode::PlainText;
+    else
+        return invalid(QStringLiteral("mode"), value, QStringLiteral("picture, link or text"));
+    return {};
+}
+
+QString readNumbers(const QCommandLineParser &p, CliArguments &a)
+{
+    struct RangeOption {
+        const char *name;
+        std::optional<int> *target;
+        int low;
+        int high;
+    };
+    std::optional<int> screenWidth;
+    const RangeOption ranges[] = {
+        {"columns", &a.columns, 0, 5},
+        {"border", &a.border, 0, 5},
+        {"screen-width", &screenWidth, kMinScreenWidth, kMaxScreenWidth},
+    };
+    for (const RangeOption &r : ranges) {
+        const QString name = QString::fromLatin1(r.name);
+        if (!p.isSet(name))
+            continue;
+        *r.target = parseInt(p.value(name), r.low, r.high);
+        if (!*r.target)
+            return invalid(name, p.value(name), QStringLiteral("a number from %1 to %2").arg(r.low).arg(r.high));
+    }
+    a.screenWidth = screenWidth.value_or(a.screenWidth);
+    return {};
+}
+
+QString readChoices(const QCommandLineParser &p, CliArguments &a)
+{
+    struct ChoiceOption {
+        const char *name;
+        std::optional<QString> *target;
+        QStringList choices;
+    };
+    const ChoiceOption choices[] = {
+        {"align", &a.align, {QStringLiteral("LEFT"), QStringLiteral("CENTER"), QStringLiteral("RIGHT")}},
+        {"valign", &a.valign, {QStringLiteral("TOP"), QStringLiteral("MIDDLE"), QStringLiteral("BOTTOM")}},
+    };
+    for (const ChoiceOption &c : choices) {
+        const QString name = QString::fromLatin1(c.name);
+        if (!p.isSet(name))
+            continue;
+        *c.target = parseChoice(p.value(name), c.choices);
+        if (!*c.target)
+            return invalid(name, p.value(name), c.choices.join(QLatin1Char('|')));
+    }
+    return {};
+}
+
+QString readColors(const QCommandLineParser &p, CliArguments &a)
+{
+    const std::pair<const char *, std::optional<qint32> *> colors[] = {
+        {"bgcolor", &a.bgColor},
+        {"link-color", &a.linkColor},
+        {"vlink-color", &a.vlinkColor},
+        {"text-color", &a.textColor},
+    };
+    for (const auto &[option, target] : colors) {
+        const QString name = QString::fromLatin1(option);
+        if (!p.isSet(name))
+            continue;
+        *target = parseHtmlColor(p.value(name));
+        if (!*target)
+            return invalid(name, p.value(name), QStringLiteral("#RRGGBB"));
+    }
+    return {};
+}
+
+QString readPositional(const QCommandLineParser &p, CliArguments &a)
+{
+    const QStringList positional = p.positionalArguments();
+    if (positional.isEmpty())
+        return {};
+    a.directory = positional.first();
+    a.files = positional.mid(1);
+    if (a.directory.isEmpty())
+        return QStringLiteral("the directory must not be an empty text");
+    return {};
 }
 
 } // namespace
@@ -75,215 +245,45 @@ std::optional<qint32> parseHtmlColor(const QString &text)
 ParsedArguments parseArguments(const QStringList &arguments)
 {
     ParsedArguments result;
-    CliArguments &a = result.arguments;
-
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const ValueOption &o : kValueOptions)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(o.name), QString(), QString::fromLatin1(o.valueName)));
-    for (const char *flag : kFlagOptions)
-        parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
-    parser.addOption(QCommandLineOption(QStringLiteral("h")));
-
+    setUpParser(parser);
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();
         return result;
     }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("h"))) {
+    CliArguments &a = result.arguments;
+    if (parser.isSet(QStringLiteral("help")))
         a.action = CliArguments::Action::Help;
-        result.ok = true;
-        return result;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
+    else if (parser.isSet(QStringLiteral("version")))
         a.action = CliArguments::Action::Version;
+    if (a.action != CliArguments::Action::Run) {
         result.ok = true;
         return result;
     }
-
-    auto value = [&](const char *name) { return parser.value(QString::fromLatin1(name)); };
-    auto isSet = [&](const char *name) { return parser.isSet(QString::fromLatin1(name)); };
-
-    if (isSet("name"))
-        a.name = value("name");
-    if (isSet("title"))
-        a.title = value("title");
-    if (isSet("heading"))
-        a.heading = value("heading");
-    if (isSet("settings")) {
-        a.settingsPath = value("settings");
-        if (a.settingsPath.isEmpty()) {
-            result.error = QStringLiteral("--settings needs a file name");
+    // In this order, so the first value that will not do is the one named.
+    for (const auto read : {readTextsAndSwitches, readMode, readNumbers, readChoices, readColors, readPositional}) {
+        result.error = read(parser, a);
+        if (!result.error.isEmpty())
             return result;
-        }
     }
-    a.noHeading = isSet("no-heading");
-    a.htm = isSet("htm");
-    a.center = isSet("center");
-    a.size = isSet("size");
-    a.date = isSet("date");
-    a.pictureSize = isSet("picture-size");
-    a.modernPictures = isSet("modern-pictures");
-    a.shrink = isSet("shrink");
-    a.pictureLink = isSet("picture-link");
-    a.subdirs = isSet("subdirs");
-    a.absolute = isSet("absolute");
-    a.showPath = isSet("show-path");
-    a.overwrite = isSet("overwrite");
-
-    if (isSet("mode")) {
-        const QString mode = value("mode").toLower();
-        if (mode == QLatin1String("picture"))
-            a.mode = EntryMode::Picture;
-        else if (mode == QLatin1String("link"))
-            a.mode = EntryMode::Link;
-        else if (mode == QLatin1String("text"))
-            a.mode = EntryMode::PlainText;
-        else {
-            result.error = invalid(QStringLiteral("mode"), value("mode"), QStringLiteral("picture, link or text"));
-            return result;
-        }
-    }
-
-    struct RangeOption {
-        const char *name;
-        std::optional<int> *target;
-        int low;
-        int high;
-    };
-    const RangeOption ranges[] = {
-        {"columns", &a.columns, 0, 5},
-        {"border", &a.border, 0, 5},
-    };
-    for (const RangeOption &r : ranges) {
-        if (!isSet(r.name))
-            continue;
-        *r.target = parseInt(value(r.name), r.low, r.high);
-        if (!*r.target) {
-            result.error = invalid(QString::fromLatin1(r.name), value(r.name),
-                                   QStringLiteral("a number from %1 to %2").arg(r.low).arg(r.high));
-            return result;
-        }
-    }
-    if (isSet("screen-width")) {
-        const auto width = parseInt(value("screen-width"), kMinScreenWidth, kMaxScreenWidth);
-        if (!width) {
-            result.error = invalid(QStringLiteral("screen-width"), value("screen-width"),
-                                   QStringLiteral("a number from %1 to %2").arg(kMinScreenWidth).arg(kMaxScreenWidth));
-            return result;
-        }
-        a.screenWidth = *width;
-    }
-
-    struct ChoiceOption {
-        const char *name;
-        std::optional<QString> *target;
-        QStringList choices;
-    };
-    const ChoiceOption choices[] = {
-        {"align", &a.align, {QStringLiteral("LEFT"), QStringLiteral("CENTER"), QStringLiteral("RIGHT")}},
-        {"valign", &a.valign, {QStringLiteral("TOP"), QStringLiteral("MIDDLE"), QStringLiteral("BOTTOM")}},
-    };
-    for (const ChoiceOption &c : choices) {
-        if (!isSet(c.name))
-            continue;
-        *c.target = parseChoice(value(c.name), c.choices);
-        if (!*c.target) {
-            result.error = invalid(QString::fromLatin1(c.name), value(c.name), c.choices.join(QLatin1Char('|')));
-            return result;
-        }
-    }
-
-    struct ColorOption {
-        const char *name;
-        std::optional<qint32> *target;
-    };
-    const ColorOption colors[] = {
-        {"bgcolor", &a.bgColor},
-        {"link-color", &a.linkColor},
-        {"vlink-color", &a.vlinkColor},
-        {"text-color", &a.textColor},
-    };
-    for (const ColorOption &c : colors) {
-        if (!isSet(c.name))
-            continue;
-        *c.target = parseHtmlColor(value(c.name));
-        if (!*c.target) {
-            result.error = invalid(QString::fromLatin1(c.name), value(c.name), QStringLiteral("#RRGGBB"));
-            return result;
-        }
-    }
-
-    if (isSet("filter"))
-        a.filter = value("filter");
-
-    const QStringList positional = parser.positionalArguments();
-    if (!positional.isEmpty()) {
-        a.directory = positional.first();
-        a.files = positional.mid(1);
-        if (a.directory.isEmpty()) {
-            result.error = QStringLiteral("the directory must not be an empty text");
-            return result;
-        }
-    }
-
     result.ok = true;
     return result;
 }
 
 QString versionText()
 {
-    return QStringLiteral("quorvant-cli 2.1");
+    return QStringLiteral("quorvant-cli " QUORVANT_VERSION);
 }
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: quorvant-cli [OPTIONS] [DIRECTORY [FILE...]]\n"
-        "\n"
-        "Writes one HTML document that lists the files of DIRECTORY (default \".\").\n"
-        "FILE... selects files of the list (taken in list order); without any, every\n"
-        "listed file is selected. Defaults come from the settings file.\n"
-        "\n"
-        "Document:\n"
-        "  --name NAME           document name without extension (\"\" gives the\n"
-        "                        default name with \".htm\")\n"
-        "  --htm                 extension \".htm\" instead of \".html\"\n"
-        "  --title TEXT          document title\n"
-        "  --heading TEXT        document heading\n"
-        "  --no-heading          no heading\n"
-        "  --center              centre the page content\n"
-        "  --absolute            absolute links; the document goes into the directory\n"
-        "                        quorvant-cli was started in\n"
-        "  --show-path           with --absolute: show each file's path\n"
-        "  --overwrite           replace an existing document\n"
-        "\n"
-        "Entries:\n"
-        "  --mode MODE           picture (default), link or text\n"
-        "  --size                show each file's size\n"
-        "  --date                show each file's date\n"
-        "  --picture-size        show the format and size of GIF and JPEG pictures\n"
-        "  --shrink              picture mode: shrink pictures to fit the screen\n"
-        "  --picture-link        picture mode: make each picture a link to its file\n"
-        "  --subdirs             text mode: list the subdirectories first\n"
-        "  --modern-pictures     also read the sizes of PNG, WebP and BMP pictures and\n"
-        "                        of JPEG pictures that are not JFIF (Exif and others)\n"
-        "  --screen-width N      screen width for --shrink (default 1024)\n"
-        "\n"
-        "Table:\n"
-        "  --columns N           0 (no table) to 5\n"
-        "  --border N            border width, 0 to 5\n"
-        "  --align ALIGN         LEFT, CENTER or RIGHT\n"
-        "  --valign VALIGN       TOP, MIDDLE or BOTTOM\n"
-        "\n"
-        "Colours (#RRGGBB):\n"
-        "  --bgcolor COLOR  --link-color COLOR  --vlink-color COLOR  --text-color COLOR\n"
-        "\n"
-        "Other:\n"
-        "  --filter MASK         file mask, \";\" between patterns (default \"*.*\")\n"
-        "  --settings FILE       settings file (default: quorva21.ini beside the program,\n"
-        "                        or ~/.config/quorvant/quorva21.ini when installed)\n"
-        "  --help                show this text\n"
-        "  --version             show the version\n"
+    QCommandLineParser parser;
+    setUpParser(parser);
+    QString text = parser.helpText();
+    // Qt names the program by the path it was started with; the manual page
+    // made from this text must not carry a build folder's path.
+    text.replace(0, text.indexOf(QLatin1Char('\n')), QString::fromLatin1(kUsageLine));
+    return text + QStringLiteral(
         "\n"
         "Put -- before a DIRECTORY or FILE whose name begins with \"-\".\n"
         "\n"

@@ -64,5 +64,7 @@ ParsedArguments parseArguments(const QStringList &arguments);
 // "#RRGGBB" to 0x00BBGGRR; nothing for any other text.
 std::optional<qint32> parseHtmlColor(const QString &text);
 
+// What --help shows (and a usage error after its message): the options'
+// own descriptions, with the usage line, the arguments and the exit statuses.
 QString usageText();
 QString versionText();

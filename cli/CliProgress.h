@@ -1,18 +1,20 @@
 #pragma once
-// Run feedback for the command line: a progress line that rewrites itself on
-// standard error, only when that is a terminal, so logs and pipes stay clean.
-
-#include "generator/RunFeedback.h"
+// The command line's progress: a line that rewrites itself on standard
+// error, only when that is a terminal, so logs and pipes stay clean.
 
 #include <cstdio>
 
-class CliProgress final : public RunFeedback {
+class CliProgress {
 public:
-    CliProgress(bool visible, FILE *stream) : visible(visible), stream(stream) {}
-    ~CliProgress() override { finish(); }
+    CliProgress(bool shown, FILE *to) : visible(shown), stream(to) {}
+    ~CliProgress() { finish(); }
+    CliProgress(const CliProgress &) = delete;
+    CliProgress &operator=(const CliProgress &) = delete;
 
-    void runStarted(int entryCount) override;
-    void entryWritten(int done) override;
+    // The run begins: 0 of entryCount.
+    void runStarted(int entryCount);
+    // Another entry is written; done counts from 1.
+    void entryWritten(int done);
 
     // Clears the progress line so the next output starts on a clean line.
     void finish();

@@ -60,10 +60,13 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
         s.table.verticalAlign = *a.valign;
     s.table = s.table.inRange();
 
-    r.title = a.title.value_or(defaults.title);
-    r.heading = !a.noHeading;
-    // An unticked "Document Heading" empties the field.
-    r.headingText = a.noHeading ? QString() : a.heading.value_or(defaults.heading);
+    TypedDocumentTexts typed;
+    typed.title = a.title.value_or(defaults.title);
+    typed.heading = !a.noHeading;
+    typed.headingText = a.heading.value_or(defaults.heading);
+    typed.name = a.name.value_or(defaults.fileName);
+    typed.htmlExtension = !a.htm;
+    r.texts = resolveDocumentTexts(typed, defaults.documentTexts());
     r.center = a.center;
     r.fileSize = a.size;
     r.fileDate = a.date;
@@ -71,10 +74,6 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.shrinkToFit = a.mode == EntryMode::Picture && a.shrink;
     r.pictureAsLink = a.mode == EntryMode::Picture && a.pictureLink;
     r.showSubdirectories = a.mode == EntryMode::PlainText && a.subdirs;
-    r.documentName = a.name.value_or(defaults.fileName);
-    r.defaultTitle = defaults.title;
-    r.defaultHeading = defaults.heading;
-    r.defaultFileName = defaults.fileName;
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
     return r;

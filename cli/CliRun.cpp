@@ -1,12 +1,12 @@
 #include "cli/CliRun.h"
 
 #include "cli/CliArguments.h"
-#include "cli/CliMessages.h"
+#include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRequest.h"
 #include "generator/DocumentRun.h"
 #include "generator/FileListing.h"
-#include "generator/UnlistableNames.h"
+#include "generator/ReadableFileName.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
 
@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -25,6 +26,67 @@ void fail(const QString &text)
 QString nativeAbsolute(const QString &path)
 {
     return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+// The request the window would make with the settings file's defaults and
+// the options over them; none, when the directory or a named file will not
+// do, which is then said.
+std::optional<DocumentRequest> prepareRequest(const CliArguments &args)
+{
+    const QString settingsPath = args.settingsPath.isEmpty() ? settingsFilePath(programDirectory())
+                                                             : nativeAbsolute(args.settingsPath);
+    DocumentRequest request = commandLineRequest(args, loadDefaults(IniFile(settingsPath)));
+    request.startDirectory = QDir::toNativeSeparators(QDir::currentPath());
+
+    const QFileInfo dirInfo(args.directory);
+    if (!dirInfo.isDir()) {
+        fail(QStringLiteral("%1: no such directory").arg(args.directory));
+        return std::nullopt;
+    }
+    request.directory = nativeAbsolute(args.directory);
+    // The window cannot enter a directory it may not search; neither can this.
+    if (!dirInfo.isExecutable()) {
+        fail(QStringLiteral("%1: cannot open the directory").arg(request.directory));
+        return std::nullopt;
+    }
+
+    const FileListing listing = listMatchingFiles(request.directory, args.filter);
+    // Names the file-name encoding cannot hold are left out of the list; say so.
+    for (const QByteArray &name : listing.unlistable)
+        writeText(stderr, warningLine(QStringLiteral("File name not readable, left out"), readableFileName(name)));
+    FileSelection selection = selectFiles(listing.names, args.files);
+    if (!selection.missing.isEmpty()) {
+        for (const QString &name : std::as_const(selection.missing))
+            fail(QStringLiteral("%1: not in the file list of %2 (filter \"%3\")")
+                     .arg(name, request.directory, args.filter));
+        return std::nullopt;
+    }
+    request.selectedNames = std::move(selection.selected);
+    return request;
+}
+
+int createDocument(DocumentRequest request, bool overwrite)
+{
+    CliProgress progress(standardErrorIsTerminal(), stderr);
+    CliFeedback feedback(overwrite, progress, stderr);
+    const RunResult result = DocumentRun(std::move(request), feedback).run();
+    progress.finish();
+
+    switch (result.outcome) {
+    case RunOutcome::Completed:
+        writeText(stdout, result.documentPath + QLatin1Char('\n'));
+        return ExitSuccess;
+    case RunOutcome::NoSelection:
+        return ExitFailed;  // reported by the feedback
+    case RunOutcome::Declined:
+        fail(QStringLiteral("The HTML-Document %1 already exists! Use --overwrite to replace it.")
+                 .arg(nativeAbsolute(result.outputPath)));
+        return ExitFailed;
+    case RunOutcome::Failed:
+        fail(QStringLiteral("%1 was not created").arg(nativeAbsolute(result.outputPath)));
+        return ExitFailed;
+    }
+    return ExitFailed;
 }
 
 } // namespace
@@ -45,57 +107,8 @@ int runCommandLine(const QStringList &arguments)
         writeText(stdout, versionText() + QLatin1Char('\n'));
         return ExitSuccess;
     }
-
-    const QString settingsPath = args.settingsPath.isEmpty() ? settingsFilePath(programDirectory())
-                                                             : nativeAbsolute(args.settingsPath);
-    DocumentRequest request = commandLineRequest(args, loadDefaults(IniFile(settingsPath)));
-    request.startDirectory = QDir::toNativeSeparators(QDir::currentPath());
-
-    const QFileInfo dirInfo(args.directory);
-    if (!dirInfo.isDir()) {
-        fail(QStringLiteral("%1: no such directory").arg(args.directory));
+    std::optional<DocumentRequest> request = prepareRequest(args);
+    if (!request)
         return ExitFailed;
-    }
-    request.directory = nativeAbsolute(args.directory);
-    // The window cannot enter a directory it may not search; neither can this.
-    if (!dirInfo.isExecutable()) {
-        fail(QStringLiteral("%1: cannot open the directory").arg(request.directory));
-        return ExitFailed;
-    }
-
-    const QStringList items = listMatchingFiles(request.directory, args.filter);
-    // Names the file-name encoding cannot hold are left out of the list; say so.
-    for (const QString &name : unlistableFileNames(request.directory, args.filter))
-        writeText(stderr, messageLine(MessageType::Warning,
-                                      QStringLiteral("File name not readable, left out\r") + name));
-    FileSelection selection = selectFiles(items, args.files);
-    if (!selection.missing.isEmpty()) {
-        for (const QString &name : std::as_const(selection.missing))
-            fail(QStringLiteral("%1: not in the file list of %2 (filter \"%3\")")
-                     .arg(name, request.directory, args.filter));
-        return ExitFailed;
-    }
-    request.selectedNames = std::move(selection.selected);
-
-    CliProgress progress(standardErrorIsTerminal(), stderr);
-    CliMessages messages(args.overwrite, stderr);
-    messages.setProgress(&progress);
-    const RunResult result = DocumentRun(std::move(request), messages, progress).run();
-    progress.finish();
-
-    switch (result.outcome) {
-    case RunOutcome::Completed:
-        writeText(stdout, result.documentPath + QLatin1Char('\n'));
-        return ExitSuccess;
-    case RunOutcome::NoSelection:
-        return ExitFailed;  // "No Files selected!" was shown
-    case RunOutcome::Declined:
-        fail(QStringLiteral("The HTML-Document %1 already exists! Use --overwrite to replace it.")
-                 .arg(nativeAbsolute(result.outputPath)));
-        return ExitFailed;
-    case RunOutcome::Failed:
-        fail(QStringLiteral("%1 was not created").arg(nativeAbsolute(result.outputPath)));
-        return ExitFailed;
-    }
-    return ExitFailed;
+    return createDocument(std::move(*request), args.overwrite);
 }

@@ -2,6 +2,7 @@
 // scheduled jobs.
 
 #include "cli/CliRun.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvant-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANT_VERSION));
     return runCommandLine(QCoreApplication::arguments());
 }

@@ -1,9 +1,11 @@
 #pragma once
-// Opens many files of one directory at once, each as DirectoryFiles::open
-// does. On Linux the opens, stat calls and closes go through an io_uring,
-// hundreds for each system call, where a file costs three system calls
-// otherwise; where the kernel refuses io_uring (too old, disabled, filtered
-// out) the files are opened one after the other. One opener per thread.
+// Opens many files of one directory, each as DirectoryFiles::open does, and
+// hands them on in list order. Two kinds, one per file: the one-call-at-a-
+// time opener (BatchOpener_serial.cpp, everywhere), and on Linux, where the
+// build has liburing, one that puts the opens, stat calls and closes of
+// hundreds of files into each system call through an io_uring
+// (BatchOpener_uring.cpp), where a file costs three system calls otherwise.
+// One opener per thread.
 
 #include "generator/DirectoryAccess.h"
 
@@ -20,21 +22,22 @@ struct FileToOpen {
 
 class BatchOpener {
 public:
-    explicit BatchOpener(const DirectoryFiles &files);
-    ~BatchOpener();
-    BatchOpener(const BatchOpener &) = delete;
-    BatchOpener &operator=(const BatchOpener &) = delete;
+    virtual ~BatchOpener() = default;
 
     // Calls done for each file, in order, with what opening it found and,
     // for a file to read that could be opened, the open file; read that
     // file only within done.
     using Done = std::function<void(size_t index, const OpenedFileFacts &facts, QIODevice *file)>;
-    void openAll(const std::vector<FileToOpen> &files, const Done &done);
-
-private:
-    void openOneByOne(const std::vector<FileToOpen> &list, size_t first, size_t end, const Done &done);
-
-    const DirectoryFiles &files;
-    struct Ring;
-    std::unique_ptr<Ring> ring;  // null: one file after the other
+    virtual void openAll(const std::vector<FileToOpen> &files, const Done &done) = 0;
 };
+
+// The fastest opener here: the io_uring one where the build has it, the
+// kernel allows it (not too old, not disabled or filtered out) and the
+// environment does not hold QUORVANT_NO_IO_URING; otherwise the serial one.
+std::unique_ptr<BatchOpener> makeBatchOpener(const DirectoryFiles &files);
+
+// Opens files[first] to files[end - 1] one after the other, calling done
+// with each index.
+void openSerially(const DirectoryFiles &files, const std::vector<FileToOpen> &list, size_t first, size_t end,
+                  const BatchOpener::Done &done);
+std::unique_ptr<BatchOpener> makeSerialOpener(const DirectoryFiles &files);

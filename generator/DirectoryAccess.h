@@ -1,14 +1,15 @@
 #pragma once
 // The listed directory as the operating system offers it: the names of its
-// files, and its files opened for reading. The one place with code per
-// operating system. On POSIX the entries come straight from the system with
-// the kind of file it already knows, so a plain file costs no stat call, and
-// files are opened relative to a descriptor of the directory, which spares
-// the kernel the walk along the directory's path for every file. Elsewhere
-// QtCore does the same by path.
+// files, and its files opened for reading. What differs per system is in
+// DirectoryAccess_unix.cpp and DirectoryAccess_win.cpp; CMake builds the one
+// that fits. On POSIX the entries come straight from the system with the kind
+// of file it already knows, so a plain file costs no stat call, and files are
+// opened relative to a descriptor of the directory, which spares the kernel
+// the walk along the directory's path for every file. On Windows QtCore does
+// the same by path.
 //
 // Names are in their 8-bit form: on POSIX the bytes the file system holds
-// (UTF-8 for every name the file list can show), elsewhere UTF-8.
+// (UTF-8 for every name the file list can show), on Windows UTF-8.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -37,6 +38,7 @@ struct OpenedFileFacts {
     bool ok = false;          // false: no regular file this user can open for reading
     qint64 size = 0;
     qint64 modifiedSecs = 0;  // last write, seconds since the epoch
+    int osError = 0;          // why the open failed, where the system said
 };
 
 // The files of one directory, opened by name. Safe to use from several
@@ -57,15 +59,12 @@ public:
     // was listed counts as a file that cannot be opened.
     OpenedFileFacts open(QByteArrayView name, const Read &read = {}) const;
 
-#ifdef Q_OS_UNIX
-    // The directory's descriptor; -1 when its files are opened by path.
+    // The directory's descriptor, for opening its files in batches; -1 where
+    // they are opened by path (always on Windows).
     int descriptor() const { return dirFd; }
-    // Hands the regular file fd, open for reading, to read.
-    static void readOpened(int fd, const OpenedFileFacts &facts, const Read &read);
-#endif
 
 private:
     QString dirPath;        // with its trailing separator
     QByteArray nativeDir;   // the same, 8-bit
-    int dirFd = -1;         // POSIX: the directory; -1: files are opened by path
+    int dirFd = -1;
 };

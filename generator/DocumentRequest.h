@@ -3,6 +3,7 @@
 // "Create HTML-Document" (or from the command line).
 
 #include "generator/DocumentSettings.h"
+#include "generator/DocumentTexts.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +13,7 @@ struct DocumentRequest {
     QStringList selectedNames;  // bare file names, in the order of the list
     QString startDirectory;     // where absolute-link documents go
 
-    QString title;              // as typed; empty: defaultTitle
-    bool heading = false;
-    QString headingText;        // as typed; empty: defaultHeading
+    DocumentTexts texts;        // title, heading and file name, defaults filled in
     bool center = false;
     bool fileSize = false;
     bool fileDate = false;
@@ -22,12 +21,6 @@ struct DocumentRequest {
     bool shrinkToFit = false;   // picture mode only
     bool pictureAsLink = false; // picture mode only
     bool showSubdirectories = false;  // plain-text mode only
-    QString documentName;       // the name field; empty: defaultFileName + ".htm"
-
-    QString defaultTitle;
-    QString defaultHeading;
-    QString defaultFileName;
-
     bool modernPictures = false; // sizes also of PNG, WebP, BMP and JPEG pictures of any layout
     int screenWidth = 1024;     // limits shrunk pictures
     DocumentSettings settings;

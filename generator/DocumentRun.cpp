@@ -7,7 +7,6 @@
 #include "generator/PageWriter.h"
 #include "generator/RunFeedback.h"
 #include "generator/SubdirectoryListing.h"
-#include "platform/core/MessageBoxes.h"
 #include "platform/core/NativePaths.h"
 
 #include <QDir>
@@ -28,8 +27,8 @@ FactsWanted factsWanted(const DocumentRequest &request)
 
 } // namespace
 
-DocumentRun::DocumentRun(DocumentRequest request, MessageBoxes &messages, RunFeedback &feedback)
-    : request(std::move(request)), messages(messages), feedback(feedback), outputFactory(makeSaveOutputFile)
+DocumentRun::DocumentRun(DocumentRequest documentRequest, RunFeedback &runFeedback)
+    : request(std::move(documentRequest)), feedback(runFeedback), outputFactory(makeSaveOutputFile)
 {
 }
 
@@ -44,14 +43,12 @@ RunResult DocumentRun::run()
     result.fileCount = int(request.selectedNames.size());
     feedback.runStarted(result.fileCount);
     if (result.fileCount == 0) {
-        messages.show(MessageType::Error, QStringLiteral("No Files selected!"), MessageButtons::Ok);
+        feedback.report(NothingSelected{});
         return result;
     }
 
     if (!QFileInfo(request.directory).isDir()) {
-        messages.show(MessageType::Error,
-                      QStringLiteral("The directory ") + request.directory + QStringLiteral(" no longer exists"),
-                      MessageButtons::Ok);
+        feedback.report(DirectoryGone{request.directory});
         result.outcome = RunOutcome::Failed;
         return result;
     }
@@ -60,31 +57,22 @@ RunResult DocumentRun::run()
     const bool absolute = request.settings.linkStyle == LinkStyle::Absolute;
     // Absolute-link documents go where the program was started; a root keeps its single separator.
     const QString documentDir = withTrailingSeparator(absolute ? request.startDirectory : request.directory, style);
-    const QString fileName = request.documentName.isEmpty()
-                                 ? request.defaultFileName + QStringLiteral(".htm")
-                                 : request.documentName
-                                       + (request.settings.htmlExtension ? QStringLiteral(".html") : QStringLiteral(".htm"));
+    const QString &fileName = request.texts.fileName;
     // A name field holding a path of its own writes there.
     const QString outputPath = !absolute && QDir::isAbsolutePath(fileName) ? fileName : documentDir + fileName;
     result.outputPath = outputPath;
 
     // Asked whenever a file is there, also one this user cannot read; a
     // directory or device in the way is refused when the document is made.
-    if (QFileInfo(outputPath).isFile()) {
-        const MessageResult answer = messages.show(
-            MessageType::Information,
-            QStringLiteral("The HTML-Document ") + fileName + QStringLiteral(" already exists! Overwrite?"),
-            MessageButtons::YesNo);
-        if (answer != MessageResult::Yes) {
-            result.outcome = RunOutcome::Declined;
-            return result;
-        }
+    if (QFileInfo(outputPath).isFile() && !feedback.replaceExisting({outputPath, fileName})) {
+        result.outcome = RunOutcome::Declined;
+        return result;
     }
 
     try {
         writeDocument(outputPath, result);
     } catch (const OutputFailure &failure) {
-        messages.show(MessageType::Error, outputErrorText(failure.code, outputPath), MessageButtons::Ok);
+        feedback.report(OutputFailed{outputPath, failure.code});
         result.outcome = RunOutcome::Failed;
         return result;
     }
@@ -126,7 +114,7 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
         }
     }
 
-    EntryWriter entries(request, out, messages, columns);
+    EntryWriter entries(request, out, feedback, columns);
     int position = 0;
     for (const QString &name : request.selectedNames) {
         ++position;

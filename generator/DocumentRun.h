@@ -1,7 +1,8 @@
 #pragma once
-// One document creation: names the document, asks before replacing an
-// existing one, writes head, subdirectory lines, entries and tail, and
-// replaces the document only when it is complete.
+// One document creation: asks before replacing an existing document,
+// writes head, subdirectory lines, entries and tail, and replaces the
+// document only when it is complete. What it has to tell goes to the
+// feedback as events; it words nothing itself.
 
 #include "generator/DocumentRequest.h"
 #include "generator/OutputFile.h"
@@ -10,14 +11,13 @@
 #include <functional>
 #include <memory>
 
-class MessageBoxes;
 class RunFeedback;
 
 class DocumentRun {
 public:
-    DocumentRun(DocumentRequest request, MessageBoxes &messages, RunFeedback &feedback);
+    DocumentRun(DocumentRequest request, RunFeedback &feedback);
 
-    // Failures and questions go through the message boxes.
+    // Synchronous: returns when the document is written or the run ended.
     RunResult run();
 
     // Tests replace how the output file is made, to inject failures.
@@ -28,7 +28,6 @@ private:
     void writeDocument(const QString &outputPath, RunResult &result);
 
     const DocumentRequest request;
-    MessageBoxes &messages;
     RunFeedback &feedback;
     OutputFileFactory outputFactory;
 };

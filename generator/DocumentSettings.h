@@ -10,7 +10,7 @@ struct DocumentSettings {
     EntryMode entryMode = EntryMode::Picture;
     LinkStyle linkStyle = LinkStyle::Relative;
     bool showPath = false;       // absolute links only: entries show the full path
-    bool htmlExtension = true;   // ".html"; false: ".htm"
+    bool htmlExtension = true;   // ".html"; false: ".htm" (the run takes DocumentTexts::fileName)
     PageColors colors;
     TableSettings table;         // in range
 };

@@ -16,8 +16,8 @@ int workerCount()
 
 } // namespace
 
-EntryFactsAhead::EntryFactsAhead(const DirectoryFiles &files, const QStringList &names, FactsWanted wanted)
-    : files(files), names(names), wanted(wanted), chunkCount((names.size() + kChunkSize - 1) / kChunkSize),
+EntryFactsAhead::EntryFactsAhead(const DirectoryFiles &directory, const QStringList &entryNames, FactsWanted what)
+    : files(directory), names(entryNames), wanted(what), chunkCount((entryNames.size() + kChunkSize - 1) / kChunkSize),
       slotChunk(kSlotCount, -1), gathered(kSlotCount)
 {
     const qsizetype count = qMin<qsizetype>(workerCount(), chunkCount - 1);
@@ -49,7 +49,7 @@ bool EntryFactsAhead::mayTakeNext() const
 
 void EntryFactsAhead::work()
 {
-    BatchOpener opener(files);
+    const std::unique_ptr<BatchOpener> opener = makeBatchOpener(files);
     std::unique_lock lock(mutex);
     for (;;) {
         roomAhead.wait(lock, [this] { return stopping || nextChunk >= chunkCount || mayTakeNext(); });
@@ -57,7 +57,7 @@ void EntryFactsAhead::work()
             return;
         const qsizetype chunk = nextChunk++;
         lock.unlock();
-        gather(opener, chunk);
+        gather(*opener, chunk);
         lock.lock();
         slotChunk[size_t(chunk % kSlotCount)] = chunk;
         chunkReady.notify_one();
@@ -73,6 +73,8 @@ void EntryFactsAhead::gather(BatchOpener &opener, qsizetype chunk)
 
 const EntryFacts &EntryFactsAhead::at(qsizetype index)
 {
+    Q_ASSERT_X(index == writerNext, "EntryFactsAhead::at", "facts are taken in list order, each once");
+    writerNext = index + 1;
     const qsizetype chunk = index / kChunkSize;
     if (chunk != writerChunk) {
         std::unique_lock lock(mutex);
@@ -82,7 +84,7 @@ const EntryFacts &EntryFactsAhead::at(qsizetype index)
             ++nextChunk;
             lock.unlock();
             if (!writerOpener)
-                writerOpener.emplace(files);
+                writerOpener = makeBatchOpener(files);
             gather(*writerOpener, chunk);
         } else {
             chunkReady.wait(lock, [&] { return slotChunk[size_t(chunk % kSlotCount)] == chunk; });

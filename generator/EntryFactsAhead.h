@@ -13,8 +13,8 @@
 #include <QStringList>
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
-#include <optional>
 #include <thread>
 #include <vector>
 
@@ -28,7 +28,8 @@ public:
     EntryFactsAhead(const EntryFactsAhead &) = delete;
     EntryFactsAhead &operator=(const EntryFactsAhead &) = delete;
 
-    // The facts of names[index]; called for index 0, 1, 2 ... in turn.
+    // The facts of names[index]; called for index 0, 1, 2 ... in turn, from
+    // one thread: a chunk's slot is given up once the writer is past it.
     const EntryFacts &at(qsizetype index);
 
 private:
@@ -41,7 +42,8 @@ private:
     const FactsWanted wanted;
     const qsizetype chunkCount;
     qsizetype writerChunk = -1;   // the chunk whose facts the writer reads
-    std::optional<BatchOpener> writerOpener;  // made when the writer first gathers
+    qsizetype writerNext = 0;     // the index at() expects next
+    std::unique_ptr<BatchOpener> writerOpener;  // made when the writer first gathers
 
     std::mutex mutex;                    // guards what follows
     std::condition_variable chunkReady;  // the writer waits here

@@ -64,6 +64,7 @@ void gatherEntryFacts(BatchOpener &opener, const QStringList &names, qsizetype f
     opener.openAll(files, [&](size_t file, const OpenedFileFacts &opened, QIODevice *in) {
         EntryFacts &entry = facts[entryOf[file]];
         entry.opened = opened.ok;
+        entry.osError = opened.osError;
         entry.size = opened.size;
         entry.modifiedSecs = opened.modifiedSecs;
         if (in)

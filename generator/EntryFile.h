@@ -24,6 +24,7 @@ struct FactsWanted {
 
 struct EntryFacts {
     bool opened = false;        // the file was opened for reading
+    int osError = 0;            // not opened: why, where the system said
     qint64 size = 0;
     qint64 modifiedSecs = 0;    // last write, seconds since the epoch
     bool picture = false;       // the extension names a picture whose size was wanted

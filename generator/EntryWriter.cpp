@@ -3,7 +3,7 @@
 #include "generator/DateText.h"
 #include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
-#include "platform/core/MessageBoxes.h"
+#include "generator/RunFeedback.h"
 #include "platform/core/NativePaths.h"
 
 namespace {
@@ -18,9 +18,9 @@ int decimalDigits(qint64 value)
 
 } // namespace
 
-EntryWriter::EntryWriter(const DocumentRequest &request, PageOutput &out, MessageBoxes &messages,
-                         PlainTextColumns columns)
-    : request(request), out(out), messages(messages), columns(columns),
+EntryWriter::EntryWriter(const DocumentRequest &page, PageOutput &output, RunFeedback &runFeedback,
+                         PlainTextColumns plainTextColumns)
+    : request(page), out(output), feedback(runFeedback), columns(plainTextColumns),
       dirPath(withTrailingSeparator(request.directory, nativePathStyle())), urlPrefix(fileUrlPrefix(dirPath, nativePathStyle())),
       locale(QLocale::system())
 {
@@ -29,7 +29,7 @@ EntryWriter::EntryWriter(const DocumentRequest &request, PageOutput &out, Messag
 void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
 {
     facts = &entryFacts;
-    errorShown = false;
+    unreadableReported = false;
 
     int pictureWidth = 0;
     if (request.shrinkToFit) {
@@ -74,7 +74,7 @@ void EntryWriter::writeDetails(const QString &name)
 {
     if (request.fileSize) {
         if (!facts->opened) {
-            accessError(name);
+            reportUnreadable(name);
         } else {
             const qint64 size = facts->size;
             leadIn(Detail::Size, name);
@@ -87,7 +87,7 @@ void EntryWriter::writeDetails(const QString &name)
     }
     if (request.fileDate) {
         if (!facts->opened) {
-            accessError(name);
+            reportUnreadable(name);
         } else {
             leadIn(Detail::Date, name);
             out.put(modifiedText(facts->modifiedSecs).toLocal8Bit());
@@ -106,7 +106,7 @@ std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
     if (!facts->picture)
         return std::nullopt;
     if (!facts->opened) {
-        accessError(name);
+        reportUnreadable(name);
         return std::nullopt;
     }
     return facts->pictureSize;
@@ -115,9 +115,9 @@ std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
 int EntryWriter::shrunkWidth(int width) const
 {
     const int usable = request.screenWidth - 40;
-    const int columns = request.settings.table.columns;
+    const int tableColumns = request.settings.table.columns;
     // Halving never gets below a negative limit: treat it as 0.
-    const int limit = qMax(0, columns != 0 ? usable / columns : usable);
+    const int limit = qMax(0, tableColumns != 0 ? usable / tableColumns : usable);
     while (width > limit)
         width /= 2;
     return width;
@@ -158,12 +158,12 @@ void EntryWriter::lineBreak()
         out.putLine("<BR><BR>");
 }
 
-void EntryWriter::accessError(const QString &name)
+void EntryWriter::reportUnreadable(const QString &name)
 {
-    if (errorShown)
+    if (unreadableReported)
         return;
-    messages.show(MessageType::Warning, QStringLiteral("File access error\r") + name, MessageButtons::Ok);
-    errorShown = true;
+    feedback.report(FileUnreadable{name, facts->osError});
+    unreadableReported = true;
 }
 
 QString EntryWriter::modifiedText(qint64 modifiedSecs)

@@ -11,8 +11,8 @@
 
 #include <optional>
 
-class MessageBoxes;
 class PageOutput;
+class RunFeedback;
 
 // Where the details of a plain-text page without table stand: the names are
 // padded to nameWidth; after subdirectory lines a date without a size moves
@@ -24,8 +24,7 @@ struct PlainTextColumns {
 
 class EntryWriter {
 public:
-    EntryWriter(const DocumentRequest &request, PageOutput &out, MessageBoxes &messages,
-                PlainTextColumns columns);
+    EntryWriter(const DocumentRequest &request, PageOutput &out, RunFeedback &feedback, PlainTextColumns columns);
 
     // facts: what the entry's details need from its file, gathered before.
     void writeEntry(const QString &name, const EntryFacts &facts);
@@ -40,14 +39,14 @@ private:
     int shrunkWidth(int width) const;
     void leadIn(Detail detail, const QString &name);
     void lineBreak();
-    void accessError(const QString &name);
+    void reportUnreadable(const QString &name);
     QString modifiedText(qint64 modifiedSecs);
     bool aligned() const;
     bool isTable() const { return request.settings.table.isTable(); }
 
     const DocumentRequest &request;
     PageOutput &out;
-    MessageBoxes &messages;
+    RunFeedback &feedback;
     const PlainTextColumns columns;
     const QString dirPath;    // the listed directory and its separator
     const QString urlPrefix;  // for absolute links
@@ -56,7 +55,7 @@ private:
 
     // One entry's state: a file that cannot be opened is reported once.
     const EntryFacts *facts = nullptr;
-    bool errorShown = false;
+    bool unreadableReported = false;
 
     // Files written together share their time stamps, and converting to
     // local time asks the system for the time zone: the last text is reused.

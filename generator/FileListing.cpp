@@ -1,6 +1,7 @@
 #include "generator/FileListing.h"
 
 #include "generator/DirectoryAccess.h"
+#include "generator/ReadableFileName.h"
 #include "generator/SortedNames.h"
 
 #include <QRegularExpression>
@@ -10,6 +11,7 @@
 namespace {
 
 // The mask's patterns as QDir applies them: wildcards, letter case ignored.
+// A name that is not UTF-8 is matched in its readable form.
 class NameMask {
 public:
     explicit NameMask(const QStringList &patterns)
@@ -18,11 +20,11 @@ public:
         for (const QString &p : patterns)
             expressions << QRegularExpression::fromWildcard(p, Qt::CaseInsensitive);
     }
-    bool matches(QByteArrayView name) const
+    bool matches(QByteArrayView name, bool validUtf8) const
     {
         if (everything)
             return true;
-        const QString text = decodedFileName(name);
+        const QString text = validUtf8 ? decodedFileName(name) : readableFileName(name);
         return std::any_of(expressions.begin(), expressions.end(),
                            [&](const QRegularExpression &re) { return re.match(text).hasMatch(); });
     }
@@ -47,19 +49,27 @@ QStringList maskPatterns(const QString &mask)
     return patterns;
 }
 
-QStringList listMatchingFiles(const QString &dir, const QString &mask)
+FileListing listMatchingFiles(const QString &dir, const QString &mask)
 {
+    FileListing listing;
     const QStringList patterns = maskPatterns(mask);
     if (patterns.isEmpty())
-        return {};
+        return listing;
     const NameMask nameMask(patterns);
     // The names are sorted here rather than by QDir, whose sort holds a
     // QFileInfo per entry: over 100 MB for a directory of 100,000 files.
     SortedNames names;
     forEachDirectoryFile(dir, [&](QByteArrayView name) {
-        // A QString cannot hold a name that is not UTF-8: unlistableFileNames() names those.
-        if (name.isValidUtf8() && nameMask.matches(name))
+        const bool validUtf8 = name.isValidUtf8();
+        if (!nameMask.matches(name, validUtf8))
+            return;
+        if (validUtf8)
             names.add(name);
+        else
+            listing.unlistable << name.toByteArray();
     });
-    return names.take();
+    listing.names = names.take();
+    std::sort(listing.unlistable.begin(), listing.unlistable.end(),
+              [](const QByteArray &a, const QByteArray &b) { return readableFileName(a) < readableFileName(b); });
+    return listing;
 }

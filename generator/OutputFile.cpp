@@ -1,38 +1,17 @@
 #include "generator/OutputFile.h"
 
-#include "platform/core/IoErrorText.h"
+#include "platform/core/OsError.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cerrno>
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace {
-
-void clearOsError()
-{
-#ifdef Q_OS_WIN
-    SetLastError(0);
-#else
-    errno = 0;
-#endif
-}
 
 // For a failure the system did not explain (Qt refuses some cases itself).
 int osErrorOrGeneric()
 {
     const int code = lastOsError();
-    if (code != 0)
-        return code;
-#ifdef Q_OS_WIN
-    return ERROR_WRITE_FAULT;
-#else
-    return EIO;
-#endif
+    return code != 0 ? code : genericIoError();
 }
 
 class SaveOutputFile final : public OutputFile {
@@ -48,7 +27,7 @@ public:
             code = osErrorOrGeneric();
             return false;
         }
-        clearOsError();
+        clearLastOsError();
         // Unbuffered: the buffer below is ours, so a failing write reports
         // its system error at once instead of from inside a later call.
         if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -69,7 +48,7 @@ public:
     {
         if (!flush())
             return false;
-        clearOsError();
+        clearLastOsError();
         if (!file.commit()) {
             code = osErrorOrGeneric();
             return false;
@@ -86,7 +65,7 @@ private:
     {
         if (buffer.isEmpty())
             return true;
-        clearOsError();
+        clearLastOsError();
         if (file.write(buffer) != buffer.size()) {
             code = osErrorOrGeneric();
             return false;
@@ -105,12 +84,4 @@ private:
 std::unique_ptr<OutputFile> makeSaveOutputFile(const QString &path)
 {
     return std::make_unique<SaveOutputFile>(path);
-}
-
-QString outputErrorText(int osError, const QString &path)
-{
-    const QFileInfo info(path);
-    if ((info.exists() && !info.isFile()) || !info.absoluteDir().exists())
-        return QStringLiteral("Invalid filename");
-    return ioErrorText(osError);
 }

@@ -19,8 +19,3 @@ public:
 
 // The real document file, written through QSaveFile.
 std::unique_ptr<OutputFile> makeSaveOutputFile(const QString &path);
-
-// The user's text for a failure on the document at path. A missing directory,
-// or a directory, device or FIFO in the file's place, is "Invalid filename",
-// whatever code the system gave (POSIX has no separate code for a missing path).
-QString outputErrorText(int osError, const QString &path);

@@ -14,7 +14,7 @@ struct OutputFailure {
 
 class PageOutput {
 public:
-    explicit PageOutput(OutputFile &file) : file(file) {}
+    explicit PageOutput(OutputFile &target) : file(target) {}
 
     void put(QByteArrayView bytes);
     void putLine(QByteArrayView bytes);

@@ -10,7 +10,7 @@ void PageWriter::writeHead()
     out.putLine("<HEAD>");
     out.putLine("<TITLE>");
     // Title and heading are written as typed: users put markup in them.
-    out.putLine((request.title.isEmpty() ? request.defaultTitle : request.title).toLocal8Bit());
+    out.putLine(request.texts.title.toLocal8Bit());
     out.putLine("</TITLE>");
     out.putLine("</HEAD>");
 
@@ -20,10 +20,8 @@ void PageWriter::writeHead()
 
     if (request.center)
         out.putLine("<CENTER>");
-    if (request.heading) {
-        const QString &heading = request.headingText.isEmpty() ? request.defaultHeading : request.headingText;
-        out.putLine("<H1>" + heading.toLocal8Bit() + "</H1>");
-    }
+    if (request.texts.heading)
+        out.putLine("<H1>" + request.texts.heading->toLocal8Bit() + "</H1>");
     if (isPlainText())
         out.putLine("<FONT FACE = \"Courier New\">");
     if (isTable())

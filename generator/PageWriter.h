@@ -9,7 +9,7 @@ class PageOutput;
 
 class PageWriter {
 public:
-    PageWriter(const DocumentRequest &request, PageOutput &out) : request(request), out(out) {}
+    PageWriter(const DocumentRequest &page, PageOutput &output) : request(page), out(output) {}
 
     void writeHead();
     // Around the entry at position (counted from 1) of entryCount.

@@ -6,9 +6,9 @@
 
 enum class RunOutcome {
     Completed,    // the document was written and committed
-    NoSelection,  // "No Files selected!" was shown
+    NoSelection,  // nothing was selected (reported as NothingSelected)
     Declined,     // the user kept the existing document
-    Failed,       // an I/O error ended the run; an existing document is untouched
+    Failed,       // the directory was gone or the output failed (reported); an existing document is untouched
 };
 
 struct RunResult {

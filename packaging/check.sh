@@ -13,7 +13,7 @@ if ! (cd "$build" && cpack -G DEB >cpack.log 2>&1); then
   cat "$build/cpack.log" >&2
   exit 1
 fi
-deb=$(ls "$build"/quorvant_2.1*_amd64.deb)
+deb=$(ls "$build"/quorvant_*_amd64.deb)
 echo "$deb"
 
 tree=$(mktemp -d)

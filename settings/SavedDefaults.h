@@ -2,6 +2,7 @@
 // What the settings file keeps between sessions: the default texts, the
 // browser, the table and colour defaults, and the completion sound switch.
 
+#include "generator/DocumentTexts.h"
 #include "generator/PageColors.h"
 #include "generator/TableSettings.h"
 
@@ -27,6 +28,9 @@ struct SavedDefaults {
     // that stands for the standard browser never names a program, also when
     // the standard browser was turned off and no program chosen since.
     QString browserProgram() const { return browserPath == kStandardBrowser ? QString() : browserPath; }
+
+    // What stands in for an empty title, heading or name field.
+    DefaultDocumentTexts documentTexts() const { return {title, heading, fileName}; }
 };
 
 // How the browser button names the browser: "Standard Browser", the chosen

@@ -5,8 +5,8 @@
 
 #include <QFileInfo>
 
-CompletionSound::CompletionSound(SoundPlayer &player, MessageBoxes &messages, QString soundFile, QObject *parent)
-    : QObject(parent), player(player), messages(messages), soundFile(std::move(soundFile))
+CompletionSound::CompletionSound(SoundPlayer &soundPlayer, MessageBoxes &messageBoxes, QString file, QObject *parent)
+    : QObject(parent), player(soundPlayer), messages(messageBoxes), soundFile(std::move(file))
 {
     player.setErrorHandler([this](const QString &text) { reportError(text); });
 }

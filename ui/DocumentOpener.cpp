@@ -7,8 +7,8 @@
 
 #include <QFileInfo>
 
-DocumentOpener::DocumentOpener(DocumentShell &shell, HelpViewer &help, MessageBoxes &messages)
-    : shell(shell), help(help), messages(messages)
+DocumentOpener::DocumentOpener(DocumentShell &desktop, HelpViewer &helpViewer, MessageBoxes &messageBoxes)
+    : shell(desktop), help(helpViewer), messages(messageBoxes)
 {
 }
 

@@ -16,9 +16,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-DocumentOptionsPanel::DocumentOptionsPanel(QWidget *group, DocumentSettings &settings, const SavedDefaults &defaults,
-                                           ColorChooser &colors, QObject *parent)
-    : QObject(parent), settings(settings), defaults(defaults), colors(colors)
+DocumentOptionsPanel::DocumentOptionsPanel(QWidget *group, DocumentSettings &documentSettings,
+                                           const SavedDefaults &savedDefaults, ColorChooser &colorChooser, QObject *parent)
+    : QObject(parent), settings(documentSettings), defaults(savedDefaults), colors(colorChooser)
 {
     createControls(group);
     connectControls();
@@ -178,11 +178,14 @@ void DocumentOptionsPanel::useAsTitleAndHeading(const QString &directory)
         headingEdit->setText(directory);
 }
 
+TypedDocumentTexts DocumentOptionsPanel::typedTexts() const
+{
+    return {titleEdit->text(), headingCheck->isChecked(), headingEdit->text(), documentNameEdit->text(),
+            settings.htmlExtension};
+}
+
 void DocumentOptionsPanel::fillRequest(DocumentRequest &request) const
 {
-    request.title = titleEdit->text();
-    request.heading = headingCheck->isChecked();
-    request.headingText = headingEdit->text();
     request.center = centerCheck->isChecked();
     request.fileSize = fileSizeCheck->isChecked();
     request.fileDate = fileDateCheck->isChecked();
@@ -190,7 +193,6 @@ void DocumentOptionsPanel::fillRequest(DocumentRequest &request) const
     request.shrinkToFit = shrinkToFitCheck->isChecked() && shrinkToFitCheck->isEnabled();
     request.pictureAsLink = pictureAsLinkCheck->isChecked() && pictureAsLinkCheck->isEnabled();
     request.showSubdirectories = showSubdirectoriesCheck->isChecked();
-    request.documentName = documentNameEdit->text();
 }
 
 void DocumentOptionsPanel::setEntryMode(EntryMode mode)

@@ -5,6 +5,7 @@
 // the main window gives it.
 
 #include "generator/DocumentSettings.h"
+#include "generator/DocumentTexts.h"
 
 #include <QObject>
 
@@ -36,7 +37,9 @@ public:
     void applySavedDefaults();
     void useAsTitleAndHeading(const QString &directory);
 
-    // The controls' part of a document request.
+    // The title, heading and name fields as typed, and the extension chosen.
+    TypedDocumentTexts typedTexts() const;
+    // The other controls' part of a document request.
     void fillRequest(DocumentRequest &request) const;
     QList<QWidget *> tabChain() const;
 

@@ -57,7 +57,9 @@ void FileListBox::setMask(const QString &mask)
 void FileListBox::reread()
 {
     changingFromCode = true;
-    listModel->setNames(dir.isEmpty() ? QStringList() : listMatchingFiles(dir, fileMask));
+    FileListing listing = dir.isEmpty() ? FileListing() : listMatchingFiles(dir, fileMask);
+    listModel->setNames(std::move(listing.names));
+    unlistable = std::move(listing.unlistable);
     selectionModel()->clear();
     cacheValid = false;
     changingFromCode = false;

@@ -4,6 +4,8 @@
 // uniform rows, so a directory of 100,000 files lists in well under a second.
 
 #include <QAbstractListModel>
+#include <QByteArray>
+#include <QList>
 #include <QListView>
 #include <QStringList>
 
@@ -36,6 +38,8 @@ public:
     void setMask(const QString &mask);
     // Reads the directory again; the selection is cleared.
     void reread();
+    // The matching files the last reading could not list (FileListing.h).
+    const QList<QByteArray> &unlistableNames() const { return unlistable; }
 
     int count() const;
     QString item(int index) const;
@@ -58,6 +62,7 @@ private:
     FileListModel *listModel = nullptr;
     QString dir;
     QString fileMask = QStringLiteral("*.*");
+    QList<QByteArray> unlistable;
     bool changingFromCode = false;
     // One flag per row, rebuilt from the selection ranges when asked after a
     // change: a run asks every row, and the ranges of a scattered selection

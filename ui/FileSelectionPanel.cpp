@@ -1,6 +1,6 @@
 #include "ui/FileSelectionPanel.h"
 
-#include "generator/UnlistableNames.h"
+#include "generator/ReadableFileName.h"
 #include "platform/core/DriveRoots.h"
 #include "platform/core/MessageBoxes.h"
 #include "ui/DirectoryListBox.h"
@@ -42,9 +42,9 @@ QString selectionCountText(int count, bool zeroAsCount)
 
 }  // namespace
 
-FileSelectionPanel::FileSelectionPanel(const FileSelectionPlaces &places, MessageBoxes &messages,
+FileSelectionPanel::FileSelectionPanel(const FileSelectionPlaces &places, MessageBoxes &messageBoxes,
                                        const QString &startDirectory, QObject *parent)
-    : QObject(parent), messages(messages)
+    : QObject(parent), messages(messageBoxes)
 {
     createControls(places);
     // The start directory may be gone (deleted while a shell stood in it).
@@ -190,13 +190,13 @@ void FileSelectionPanel::reportUnlistableNames()
 {
     // The list cannot hold a name that is not valid in the file-name
     // encoding; rather than drop such files without a word, name them.
-    const QStringList names = unlistableFileNames(fileList->directory(), fileList->mask());
+    const QList<QByteArray> &names = fileList->unlistableNames();
     if (names.isEmpty())
         return;
     constexpr int kShown = 10;
     QString text = QStringLiteral("These files cannot be listed, their names are not readable:");
-    for (const QString &name : names.mid(0, kShown))
-        text += QLatin1Char('\r') + name;
+    for (const QByteArray &name : names.mid(0, kShown))
+        text += QLatin1Char('\r') + readableFileName(name);
     if (names.size() > kShown)
         text += QStringLiteral("\rand %1 more").arg(names.size() - kShown);
     messages.show(MessageType::Warning, text, MessageButtons::Ok);

@@ -12,8 +12,8 @@ Qt::WindowFlags fixedDialogFrame()
         | Qt::WindowCloseButtonHint;
 }
 
-FixedSizeDialog::FixedSizeDialog(QWidget *parent, Qt::WindowFlags flags, Placement placement)
-    : QDialog(parent, flags), placement(placement)
+FixedSizeDialog::FixedSizeDialog(QWidget *parent, Qt::WindowFlags flags, Placement where)
+    : QDialog(parent, flags), placement(where)
 {
 }
 

@@ -17,9 +17,10 @@
 #include "ui/Pictures.h"
 #include "ui/PlaceControl.h"
 #include "ui/ProgramOptionsDialog.h"
-#include "ui/ProgressFeedback.h"
 #include "ui/TableOptionsDialog.h"
 #include "ui/ToolTips.h"
+#include "ui/WindowRunFeedback.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -42,7 +43,7 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
       dialogRunner([](QDialog &dialog) { return dialog.exec(); })
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Quorvant 2.1"));
+    setWindowTitle(QStringLiteral("Quorvant " QUORVANT_VERSION));
     setWindowIcon(programIcon());
     setFont(formFont());
     setFixedSize(632, 463);
@@ -105,7 +106,7 @@ void MainWindow::createFrames()
     };
     selectionStatus = statusPanel("selectionStatus", 0, 340);
     runStatus = statusPanel("runStatus", 342, 290);
-    progress = std::make_unique<ProgressFeedback>(*progressBar, *runStatus);
+    runFeedback = std::make_unique<WindowRunFeedback>(*progressBar, *runStatus, messages);
 }
 
 void MainWindow::createButtons()
@@ -261,9 +262,7 @@ DocumentRequest MainWindow::documentRequest() const
     request.selectedNames = fileSelection->selectedNames();
     request.startDirectory = startDirectory;
     documentOptions->fillRequest(request);
-    request.defaultTitle = defaults.title;
-    request.defaultHeading = defaults.heading;
-    request.defaultFileName = defaults.fileName;
+    request.texts = resolveDocumentTexts(documentOptions->typedTexts(), defaults.documentTexts());
     request.modernPictures = defaults.modernPictures;
     request.screenWidth = screen.screenWidth();
     request.settings = document;
@@ -272,7 +271,7 @@ DocumentRequest MainWindow::documentRequest() const
 
 void MainWindow::createDocument()
 {
-    const RunResult result = DocumentRun(documentRequest(), messages, *progress).run();
+    const RunResult result = DocumentRun(documentRequest(), *runFeedback).run();
     // A run that found its directory gone has said so; the lists leave it.
     fileSelection->leaveVanishedDirectory();
     if (result.outcome != RunOutcome::Completed)

@@ -25,7 +25,6 @@ class HelpViewer;
 class MessageBoxes;
 class MultiLineButton;
 class ProgramOptionsDialog;
-class ProgressFeedback;
 class QDialog;
 class QGroupBox;
 class QLabel;
@@ -34,6 +33,7 @@ class QPushButton;
 class ScreenInfo;
 class SoundPlayer;
 class TableOptionsDialog;
+class WindowRunFeedback;
 struct DocumentRequest;
 
 // The desktop services the window reaches through seams; the caller owns them.
@@ -124,7 +124,7 @@ private:
     DocumentOptionsPanel *documentOptions = nullptr;
     CompletionSound *sound = nullptr;
     std::unique_ptr<DocumentOpener> opener;
-    std::unique_ptr<ProgressFeedback> progress;
+    std::unique_ptr<WindowRunFeedback> runFeedback;
 
     MultiLineButton *browserButton = nullptr;
     QProgressBar *progressBar = nullptr;

@@ -17,10 +17,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-ProgramOptionsDialog::ProgramOptionsDialog(SavedDefaults &defaults, ColorChooser &colors, ProgramChooser &programs,
-                                           QWidget *parent)
-    : FixedSizeDialog(parent, fixedDialogFrame(), Placement::CentreFirstTime), defaults(defaults), colors(colors),
-      programs(programs)
+ProgramOptionsDialog::ProgramOptionsDialog(SavedDefaults &savedDefaults, ColorChooser &colorChooser,
+                                           ProgramChooser &programChooser, QWidget *parent)
+    : FixedSizeDialog(parent, fixedDialogFrame(), Placement::CentreFirstTime), defaults(savedDefaults),
+      colors(colorChooser), programs(programChooser)
 {
     setObjectName(QStringLiteral("programOptionsDialog"));
     setWindowTitle(QStringLiteral("Program Options"));

@@ -62,8 +62,8 @@ void select(QButtonGroup *buttons, int id)
 
 }  // namespace
 
-TableOptionsDialog::TableOptionsDialog(TableSettings &table, SavedDefaults &defaults, QWidget *parent)
-    : FixedSizeDialog(parent, fixedDialogFrame(), Placement::CentreFirstTime), table(table), defaults(defaults)
+TableOptionsDialog::TableOptionsDialog(TableSettings &documentTable, SavedDefaults &savedDefaults, QWidget *parent)
+    : FixedSizeDialog(parent, fixedDialogFrame(), Placement::CentreFirstTime), table(documentTable), defaults(savedDefaults)
 {
     setObjectName(QStringLiteral("tableOptionsDialog"));
     setWindowTitle(QStringLiteral("Table Options"));

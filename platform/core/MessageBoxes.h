@@ -1,6 +1,6 @@
 #pragma once
 // Modal message boxes behind a seam: real dialogs in the program, a scripted
-// double in tests, standard error in the command-line tool.
+// double in tests.
 
 #include <QString>
 

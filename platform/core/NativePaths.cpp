@@ -31,8 +31,3 @@ QString fileNamePart(const QString &path, PathStyle style)
         cut = qMax(cut, path.lastIndexOf(QLatin1Char(':')));
     return path.mid(cut + 1);
 }
-
-bool isHiddenName(const QString &name, PathStyle style)
-{
-    return style == PathStyle::Posix && name.startsWith(QLatin1Char('.'));
-}

@@ -16,8 +16,3 @@ QString withTrailingSeparator(const QString &dir, PathStyle style);
 // The text after the last separator (or, on Windows, colon); the whole text
 // when it has none.
 QString fileNamePart(const QString &path, PathStyle style);
-
-// Entries the file and directory lists leave out: on POSIX names beginning
-// with "."; on Windows the hidden and system attributes decide (asked of the
-// file system by the caller).
-bool isHiddenName(const QString &name, PathStyle style);

@@ -1,6 +1,7 @@
 #include "platform/gui/HelpWindow.h"
 
 #include "platform/core/ProgramFiles.h"
+#include "Version.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,7 +17,7 @@ void showHelpWindow(QWidget *parent)
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setAttribute(Qt::WA_QuitOnClose, false);  // never keeps the program running
         window->setObjectName(QStringLiteral("helpWindow"));
-        window->setWindowTitle(QStringLiteral("Quorvant 2.1 Help"));
+        window->setWindowTitle(QStringLiteral("Quorvant " QUORVANT_VERSION " Help"));
         auto *text = new QTextBrowser(window);
         text->setObjectName(QStringLiteral("helpText"));
         text->setOpenExternalLinks(true);  // anchors scroll in place, other links go to the desktop

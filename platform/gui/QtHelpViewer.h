@@ -10,7 +10,7 @@
 
 class QtHelpViewer final : public HelpViewer {
 public:
-    explicit QtHelpViewer(DocumentShell &shell) : shell(shell) {}
+    explicit QtHelpViewer(DocumentShell &desktop) : shell(desktop) {}
     void setParentWidget(QWidget *widget) { parent = widget; }
 
     OpenResult showHelp(const QString &helpFile) override { return shell.openDocument(helpFile); }

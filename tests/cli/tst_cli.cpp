@@ -2,7 +2,7 @@
 // with a settings file of the test's own so nothing beside the binary is read.
 
 #include "cli/CliArguments.h"
-#include "cli/CliMessages.h"
+#include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRun.h"
 #include "generator/FileListing.h"
@@ -59,7 +59,7 @@ struct Workspace {
     {
         QStringList found;
         for (const QString &dir : {list, start})
-            for (const QString &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")))
+            for (const QString &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")).names)
                 found << dir + QLatin1Char('/') + n;
         return found;
     }
@@ -182,31 +182,28 @@ private slots:
         QCOMPARE(result, CheckResult::Passed);
     }
 
-    // A hostile name must not drive the terminal, and must stay on its line.
-    void messagesShowControlCharacters()
-    {
-        QCOMPARE(messageLine(MessageType::Warning, QStringLiteral("File access error\ra\x1b[2Jb\nc\rd.txt")),
-                 QStringLiteral("quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd.txt\n"));
-        QCOMPARE(messageLine(MessageType::Error, QStringLiteral("Disk full")),
-                 QStringLiteral("quorvant-cli: Disk full\n"));
-    }
-
-    // The progress line rewrites itself and is cleared before anything else is written.
-    void progressLine()
+    // The progress line rewrites itself and is cleared before a report; each
+    // report is one line, where a hostile name can neither drive the
+    // terminal nor leave its line. A replace question is answered by --overwrite.
+    void progressAndReports()
     {
         char *text = nullptr;
         size_t size = 0;
         FILE *stream = open_memstream(&text, &size);
         {
             CliProgress progress(true, stream);
-            progress.runStarted(200);
+            CliFeedback feedback(false, progress, stream);
+            feedback.runStarted(200);
             for (int done = 1; done <= 3; ++done)
-                progress.entryWritten(done);
+                feedback.entryWritten(done);
+            feedback.report(FileUnreadable{"a\x1b[2Jb\nc\rd.txt", 13});
+            QVERIFY(!feedback.replaceExisting({"/tmp/x.html", "x.html"}));
         }
         std::fclose(stream);
         const QByteArray line = "\rCreating document: 1% (2 of 200)";
-        QCOMPARE(QByteArray(text, qsizetype(size)), "\rCreating document: 0% (1 of 200)" + line + "\r"
-                                                       + QByteArray(line.size() - 1, ' ') + "\r");
+        QCOMPARE(QByteArray(text, qsizetype(size)),
+                 "\rCreating document: 0% (1 of 200)" + line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
+                     + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd.txt\n");
         std::free(text);
     }
 

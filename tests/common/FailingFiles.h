@@ -15,8 +15,8 @@
 // commit, n > 2 the write n - 2; 0 never. Writes are counted into *writes
 // when given.
 struct FailingOutputFile final : OutputFile {
-    FailingOutputFile(const QString &path, int failAt, int *writes = nullptr)
-        : real(makeSaveOutputFile(path)), failAt(failAt), writes(writes ? writes : &ownWrites) {}
+    FailingOutputFile(const QString &path, int failingStep, int *writeCount = nullptr)
+        : real(makeSaveOutputFile(path)), failAt(failingStep), writes(writeCount ? writeCount : &ownWrites) {}
     std::unique_ptr<OutputFile> real;
     int failAt;
     int ownWrites = 0;

@@ -1,36 +1,55 @@
 #pragma once
 // One document creation over a fresh temporary directory: files are added
 // there and selected, the request is set up like the window's first start,
-// and the page is read back after the run.
+// and the page and what the run reported are read back after the run.
 
 #include "generator/DateText.h"
 #include "generator/DocumentRun.h"
 #include "generator/RunFeedback.h"
 #include "settings/SavedDefaults.h"
-#include "tests/common/ScriptedMessages.h"
 #include "tests/common/TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 
-struct SilentFeedback final : RunFeedback {
+// The run's feedback as a script: each event recorded as a short text,
+// questions answered from a list given up front.
+struct RecordingFeedback final : RunFeedback {
+    QStringList events;
+    QStringList questions;  // the file names asked about
+    QList<bool> answers;    // taken in order; no when none is left
+
     void runStarted(int) override {}
     void entryWritten(int) override {}
+    void report(const RunEvent &event) override
+    {
+        events << std::visit(RunEventVisitor{
+                                 [](const NothingSelected &) { return QStringLiteral("nothing selected"); },
+                                 [](const DirectoryGone &e) { return "gone " + e.directory; },
+                                 [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name).arg(e.osError); },
+                                 [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
+                             },
+                             event);
+    }
+    bool replaceExisting(const ReplaceQuestion &question) override
+    {
+        questions << question.fileName;
+        return !answers.isEmpty() && answers.takeFirst();
+    }
 };
 
 struct GeneratorRun {
     QTemporaryDir tmp;
     QString dir = QDir::toNativeSeparators(tmp.path());
     DocumentRequest request;
-    ScriptedMessages messages;
-    SilentFeedback feedback;
+    RecordingFeedback feedback;
     DocumentRun::OutputFileFactory outputFactory;
 
     GeneratorRun()
     {
         request.directory = request.startDirectory = dir;
-        request.title = request.defaultTitle = request.defaultHeading = kDefaultTitleText;
-        request.documentName = request.defaultFileName = kDefaultFileName;
+        request.texts.title = kDefaultTitleText;
+        request.texts.fileName = QStringLiteral("quorvant.html");
     }
     QString path(const QString &name) const { return dir + QLatin1Char('/') + name; }
     void mode(EntryMode mode) { request.settings.entryMode = mode; }
@@ -47,7 +66,7 @@ struct GeneratorRun {
     }
     RunResult go()
     {
-        DocumentRun run(request, messages, feedback);
+        DocumentRun run(request, feedback);
         run.setOutputFileFactory(outputFactory);
         return run.run();
     }

@@ -1,12 +1,13 @@
 #pragma once
 // Scripted doubles for the desktop's seams: the colour chooser, the shell,
-// the help viewer, the program chooser and the sound player. Each records
-// what reached it; none opens a window.
+// the help viewer, the program chooser, the sound player and the screen.
+// Each records what reached it; none opens a window.
 
 #include "platform/core/ColorChooser.h"
 #include "platform/core/DocumentShell.h"
 #include "platform/core/HelpViewer.h"
 #include "platform/core/ProgramChooser.h"
+#include "platform/core/ScreenInfo.h"
 #include "platform/core/SoundPlayer.h"
 
 #include <QList>
@@ -60,4 +61,12 @@ struct RecordingSound final : SoundPlayer {
     void play() override { calls << QStringLiteral("play"); }
     void close() override { calls << QStringLiteral("close"); }
     void setErrorHandler(std::function<void(const QString &)>) override {}
+};
+
+struct FixedScreen final : ScreenInfo {
+    FixedScreen(int w, int h) : width(w), height(h) {}
+    int width;
+    int height;
+    int screenWidth() const override { return width; }
+    int screenHeight() const override { return height; }
 };

@@ -21,7 +21,7 @@
 
 class FuzzInput {
 public:
-    FuzzInput(const uint8_t *data, size_t size) : data(data), size(size) {}
+    FuzzInput(const uint8_t *bytes, size_t length) : data(bytes), size(length) {}
 
     quint8 byte() { return pos < size ? data[pos++] : 0; }
     bool flag() { return byte() & 1; }

@@ -54,8 +54,9 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     q.screenWidth = 256 * screenHigh + in.byte();
     const int mode = in.below(3);
     s.entryMode = mode == 0 ? EntryMode::Picture : mode == 1 ? EntryMode::PlainText : EntryMode::Link;
-    s.htmlExtension = in.flag();
-    q.heading = in.flag(), q.center = in.flag(), q.fileSize = in.flag(), q.fileDate = in.flag();
+    TypedDocumentTexts typed;
+    typed.htmlExtension = in.flag();
+    typed.heading = in.flag(), q.center = in.flag(), q.fileSize = in.flag(), q.fileDate = in.flag();
     q.pictureSize = in.flag(), q.shrinkToFit = in.flag(), q.pictureAsLink = in.flag(), q.showSubdirectories = in.flag();
     const bool absolute = in.flag();
     s.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
@@ -68,12 +69,14 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     // A head of arbitrary text: titles, headings and table values are written
     // as typed, so with one the page's links cannot be checked.
     const bool hostileHead = in.flag();
+    DefaultDocumentTexts defaults{kDefaultTitleText, kDefaultTitleText, kDefaultFileName};
     if (hostileHead) {
-        q.title = text(in), q.headingText = text(in);
-        q.defaultTitle = text(in), q.defaultHeading = text(in);
+        typed.title = text(in), typed.headingText = text(in);
+        defaults.title = text(in), defaults.heading = text(in);
         s.table.align = text(in), s.table.verticalAlign = text(in);
     }
-    q.documentName = kDocumentNames.at(in.below(int(kDocumentNames.size())));
+    typed.name = kDocumentNames.at(in.below(int(kDocumentNames.size())));
+    q.texts = resolveDocumentTexts(typed, defaults);
 
     for (const QString &name : kNames) {
         const int how = in.below(4);  // 0: not listed, 1: missing, 2 and 3: a file
@@ -90,12 +93,11 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     }
     QDir(dir).mkdir(QStringLiteral("taken.html")), QDir(dir).mkdir(QStringLiteral("taken.htm"));
 
-    const QString document = q.documentName.isEmpty() ? QStringLiteral("quorvant.htm")
-                                                      : q.documentName + (s.htmlExtension ? ".html" : ".htm");
+    const QString &document = q.texts.fileName;
     const bool existed = in.flag() && !QFileInfo(r.path(document)).isDir() && !document.contains(QLatin1Char('/'));
     if (existed)
         testfiles::write(r.path(document), "old document");
-    r.messages.answers = {in.flag() ? MessageResult::Yes : MessageResult::No};
+    r.feedback.answers = {in.flag()};
     const int failAt = in.flag() ? in.byte() : 0;
     if (failAt)
         r.outputFactory = [failAt](const QString &path) { return std::make_unique<FailingOutputFile>(path, failAt); };

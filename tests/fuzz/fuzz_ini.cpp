@@ -28,7 +28,7 @@ bool sameKey(const QPair<QString, QString> &a, const QPair<QString, QString> &b)
 // The file in memory: what IniFile reads, and what it last wrote.
 class MemoryIni final : public IniFile {
 public:
-    explicit MemoryIni(QByteArray content) : IniFile(QStringLiteral("memory.ini")), content(std::move(content)) {}
+    explicit MemoryIni(QByteArray initial) : IniFile(QStringLiteral("memory.ini")), content(std::move(initial)) {}
     QByteArray content;
 
 protected:

@@ -40,10 +40,6 @@ private slots:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QByteArray>("pageEnd");  // the page, or its last part
         using R = GeneratorRun &;
-        QTest::newRow("link page, default heading") << Setup([](R r) {
-            r.mode(EntryMode::Link), r.request.heading = true, r.request.title.clear();
-            r.add("a.txt");
-        }) << kHead + "<H1>Document created by \"Quorvant\"</H1>\r\n<A HREF=\"a.txt\">a.txt</A><BR><BR>\r\n" + kEnd;
         QTest::newRow("centred picture table") << Setup([](R r) { r.table(3, 2), r.request.center = true; r.add("a.txt"); })
             << kHead + "<CENTER>\r\n<TABLE BORDER = \"2\" CELLPADDING = \"5\">\r\n<TR>\r\n" + kCell
                    + "<IMG SRC=\"a.txt\"><BR><BR>\r\n<STRONG>a.txt</STRONG></TD>\r\n</TR>\r\n</TABLE>\r\n</CENTER>\r\n" + kEnd;
@@ -54,16 +50,11 @@ private slots:
                    + "a.txt<BR>\r\n5 Bytes</TD>\r\n</TR>\r\n</TABLE>\r\n" + kFontEnd;
         QTest::newRow("title and heading as typed, colours by their low 24 bits") << Setup([](R r) {
             r.mode(EntryMode::Link);
-            r.request.title = "<i>A & B</i>", r.request.headingText = "<b>x</b>", r.request.heading = true;
+            r.request.texts.title = "<i>A & B</i>", r.request.texts.heading = "<b>x</b>";
             r.request.settings.colors = {0x0A0B0C, 0x7F0000FF, 0x800040, -1};
             r.add("a.txt");
         }) << "<TITLE>\r\n<i>A & B</i>\r\n</TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR=#0C0B0A LINK=#FF0000 VLINK=#400080 TEXT=#FFFFFF>\r\n"
               "<H1><b>x</b></H1>\r\n<A HREF=\"a.txt\">a.txt</A><BR><BR>\r\n" + kEnd;
-        QTest::newRow("empty title and empty default title") << Setup([](R r) {
-            r.request.title.clear(), r.request.defaultTitle.clear();
-            r.add("a.txt");
-        }) << QByteArray(kHead).replace("Document created by \"Quorvant\"\r\n", "\r\n")
-                   + "<IMG SRC=\"a.txt\"><BR><BR>\r\n<STRONG>a.txt</STRONG><BR><BR>\r\n" + kEnd;
         QTest::newRow("totals: two subdirectories, five files") << Setup([](R r) {
             r.mode(EntryMode::PlainText), r.request.showSubdirectories = r.request.fileSize = true;
             QDir(r.dir).mkdir("d1"), QDir(r.dir).mkdir("d2");
@@ -110,11 +101,29 @@ private slots:
     void pages()
     {
         QFETCH(Setup, setup);
-        GeneratorRun r;
-        setup(r);
-        const RunResult result = r.go();
-        QCOMPARE(result.outcome, RunOutcome::Completed);
-        QVERIFY2(r.page().endsWith(fetched<QByteArray>("pageEnd")), r.page());
+        // Also through the serial opener, which a kernel with io_uring leaves unused.
+        for (const bool serial : {false, true}) {
+            if (serial)
+                qputenv("QUORVANT_NO_IO_URING", "1");
+            GeneratorRun r;
+            setup(r);
+            const RunResult result = r.go();
+            qunsetenv("QUORVANT_NO_IO_URING");
+            QCOMPARE(result.outcome, RunOutcome::Completed);
+            QVERIFY2(r.page().endsWith(fetched<QByteArray>("pageEnd")), r.page());
+        }
+    }
+
+    // An empty field takes its default; an empty name also ".htm" whatever the choice.
+    void documentTexts()
+    {
+        const auto texts = [](const TypedDocumentTexts &typed) {
+            const DocumentTexts t = resolveDocumentTexts(typed, {"T", "H", "d"});
+            return QStringList{t.title, t.heading.value_or("-"), t.fileName};
+        };
+        QCOMPARE(texts({"", true, "", "", true}), (QStringList{"T", "H", "d.htm"}));
+        QCOMPARE(texts({"t", true, "h", "n", true}), (QStringList{"t", "h", "n.html"}));
+        QCOMPARE(texts({"t", false, "h", "n", false}), (QStringList{"t", "-", "n.htm"}));
     }
 
     // Halving until the picture fits the screen (less a margin) or its column.
@@ -125,9 +134,7 @@ private slots:
         QTest::addColumn<int>("columns");
         QTest::addColumn<int>("screenWidth");
         QTest::addColumn<QByteArray>("img");
-        QTest::newRow("halved once") << "p.gif" << 1600 << 0 << 1024 << QByteArray("<IMG WIDTH = \"800\" SRC=\"p.gif\">");
         QTest::newRow("three columns") << "p.jpeg" << 1600 << 3 << 1024 << QByteArray("<IMG WIDTH = \"200\" SRC=\"p.jpeg\">");
-        QTest::newRow("fits, width written") << "p.gif" << 984 << 0 << 1024 << QByteArray("<IMG WIDTH = \"984\" SRC=\"p.gif\">");
         QTest::newRow("width 0") << "p.gif" << 0 << 0 << 1024 << QByteArray("<IMG SRC=\"p.gif\">");
         QTest::newRow("screen narrower than the margin") << "p.gif" << 1600 << 0 << 20 << QByteArray("<IMG SRC=\"p.gif\">");
     }
@@ -157,11 +164,11 @@ private slots:
         names << "pipe";
 #endif
         for (const QString &name : names) {
-            r.request.documentName = name;
+            r.request.texts.fileName = name + ".html";
             QCOMPARE(r.go().outcome, RunOutcome::Failed);
         }
         QVERIFY(QFileInfo(r.path("quorvant.html")).isDir() && !QFileInfo(r.path("pipe.html")).isFile());
-        QCOMPARE(r.messages.texts, QStringList(names.size(), "Invalid filename"));
+        QCOMPARE(r.feedback.events.filter("failed " + r.dir).size(), names.size());
     }
 
     // Files this user may write but not read: an existing document is still
@@ -176,21 +183,21 @@ private slots:
             if (!testfiles::write(old.fileName(), "old") || !old.setPermissions(QFileDevice::WriteOwner)
                 || !QFile(r.path("secret.txt")).setPermissions(QFileDevice::WriteOwner))
                 return false;
-            r.messages.answers = {MessageResult::Yes};
+            r.feedback.answers = {true};
             const RunResult run = r.go();
             old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);  // the new document keeps them
             return run.outcome == RunOutcome::Completed && r.page().contains("secret.txt</STRONG><BR><BR>")
-                   && r.messages.texts == QStringList{"The HTML-Document quorvant.html already exists! Overwrite?",
-                                                      "File access error\rsecret.txt"};
+                   && r.feedback.questions == QStringList{"quorvant.html"}
+                   && r.feedback.events == QStringList{QStringLiteral("unreadable secret.txt %1").arg(EACCES)};
         });
         if (result == CheckResult::NotPossible)
             QSKIP("cannot run as a user other than root here");
         QCOMPARE(result, CheckResult::Passed);
     }
 
-    // Sizes of 2 GiB and more count truly; a page larger than the output
-    // buffer arrives whole.
-    void largeFilesAndPages()
+    // Sizes of 2 GiB and more count truly (a page larger than the output
+    // buffer: tst_hostile).
+    void largeFiles()
     {
         GeneratorRun r;
         r.mode(EntryMode::PlainText);
@@ -198,16 +205,9 @@ private slots:
         r.add("big.bin", ""), r.add("huge.bin", "");
         if (!QFile(r.path("big.bin")).resize(Q_INT64_C(3) << 30) || !QFile(r.path("huge.bin")).resize(Q_INT64_C(1) << 40))
             QSKIP("the file system here holds no sparse files this large");
-        QByteArray expected = ">\r\nbig.bin" + nbsp(3) + nbsp(1) + "3221225472 Bytes<BR>\r\nhuge.bin" + nbsp(2)
-                              + "1099511627776 Bytes<BR>\r\n";
-        for (int i = 0; i < 3000; ++i) {
-            const QString name = QStringLiteral("f%1").arg(i, 4, 10, QLatin1Char('0'));
-            r.add(name, "");
-            expected += name.toLatin1() + nbsp(5) + nbsp(10) + "0 Bytes<BR>\r\n";
-        }
         r.go();
-        QVERIFY(r.page().endsWith(expected + "<BR>\r\n3002 Files, 1102732853248 Bytes\r\n" + kFontEnd));
-        QCOMPARE(r.page().count("f0000"), 1);  // each part written once
+        QVERIFY(r.page().endsWith(">\r\nbig.bin" + nbsp(3) + nbsp(1) + "3221225472 Bytes<BR>\r\nhuge.bin" + nbsp(2)
+                                  + "1099511627776 Bytes<BR>\r\n<BR>\r\n2 Files, 1102732853248 Bytes\r\n" + kFontEnd));
     }
 
     void jpegProbe_data()

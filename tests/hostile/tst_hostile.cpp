@@ -7,7 +7,6 @@
 // tests/hostile/browser_check.sh.
 
 #include "generator/FileListing.h"
-#include "generator/UnlistableNames.h"
 #include "tests/common/FailingFiles.h"
 #include "tests/common/GeneratorRun.h"
 
@@ -186,8 +185,7 @@ private slots:
     // or named by the names the list cannot show; never both, never twice.
     void listing()
     {
-        const QStringList listed = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
-        const QStringList unlistable = unlistableFileNames(tree.dir, QStringLiteral("*.*"));
+        const auto [listed, unlistable] = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
         QCOMPARE(listed.size() + unlistable.size(), tree.files.size());
         QSet<QByteArray> seen;
         for (const QString &name : listed) {
@@ -195,9 +193,9 @@ private slots:
             QVERIFY2(tree.files.contains(raw) && !seen.contains(raw), raw.toHex().constData());
             seen.insert(raw);
         }
-        QCOMPARE(unlistable, QStringList({"bad\\xFF\\xFE.gif", "latin\\xE9.txt", "overlong\\xC0\\xAF.jpg",
-                                          "surrogate\\xED\\xA0\\x80.txt"}));
-        QCOMPARE(unlistableFileNames(tree.dir, QStringLiteral("*.GIF;*.jpeg")), QStringList({"bad\\xFF\\xFE.gif"}));
+        QCOMPARE(unlistable, QList<QByteArray>({"bad\xFF\xFE.gif", "latin\xE9.txt", "overlong\xC0\xAF.jpg",
+                                                "surrogate\xED\xA0\x80.txt"}));
+        QCOMPARE(listMatchingFiles(tree.dir, QStringLiteral("*.GIF;*.jpeg")).unlistable, QList<QByteArray>{"bad\xFF\xFE.gif"});
     }
 
     void everyModeAndLayout_data()
@@ -227,21 +225,20 @@ private slots:
         q.startDirectory = base + "/start";
         q.settings.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
         q.settings.showPath = absolute;
-        q.heading = q.center = q.fileSize = q.fileDate = q.pictureSize = q.shrinkToFit = q.pictureAsLink =
-            q.showSubdirectories = true;
-        q.headingText = QStringLiteral("Hostile names");
-        const QStringList items = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
+        q.center = q.fileSize = q.fileDate = q.pictureSize = q.shrinkToFit = q.pictureAsLink = q.showSubdirectories = true;
+        q.texts.heading = QStringLiteral("Hostile names");
+        const QStringList items = listMatchingFiles(tree.dir, QStringLiteral("*.*")).names;
         q.selectedNames = items;
         // Hidden, so later listings never show the pages.
-        q.documentName = QStringLiteral(".page-%1-%2-%3").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
+        q.texts.fileName = QStringLiteral(".page-%1-%2-%3.html").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
         r.mode(mode == 0 ? EntryMode::Picture : mode == 1 ? EntryMode::PlainText : EntryMode::Link);
         r.table(columns, 1);
         // Gone between the listing and the run.
         QVERIFY(QFile::remove(tree.dir + '/' + tree.vanishingFile));
         QVERIFY(QDir(tree.dir + '/' + tree.vanishingDir).removeRecursively());
         QCOMPARE(r.go().outcome, RunOutcome::Completed);
-        QCOMPARE(r.messages.texts, QStringList{"File access error\r" + tree.vanishingFile});
-        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.documentName + ".html";
+        QCOMPARE(r.feedback.events, QStringList{QStringLiteral("unreadable %1 %2").arg(tree.vanishingFile).arg(ENOENT)});
+        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.texts.fileName;
         const QByteArray page = testfiles::read(pagePath);
         QVERIFY(page.startsWith("<HTML>\r\n") && page.endsWith("</CENTER>\r\n</BODY>\r\n</HTML>\r\n"));
         QVERIFY(!page.contains("<script") && !page.contains("=\"x.gif"));
@@ -283,8 +280,8 @@ private slots:
         GeneratorRun r;
         r.mode(EntryMode::PlainText);
         r.table(2);
-        r.request.fileSize = r.request.fileDate = r.request.pictureSize = r.request.center = r.request.heading = true;
-        r.request.headingText = QString(300000, QLatin1Char('h'));
+        r.request.fileSize = r.request.fileDate = r.request.pictureSize = r.request.center = true;
+        r.request.texts.heading = QString(300000, QLatin1Char('h'));
         r.add("a.gif", testfiles::gif(10, 10)), r.add("b.jpg", testfiles::jpeg(20, 20)), r.add("c d.txt");
         int writes = 0, inject = 0;
         r.outputFactory = [&](const QString &path) {
@@ -299,8 +296,8 @@ private slots:
             inject = real ? 0 : step;
             testfiles::write(r.path("quorvant.html"), "old document");
             const QStringList before = dirEntries(r.dir);
-            r.messages.texts.clear();
-            r.messages.answers = {MessageResult::Yes};
+            r.feedback = {};
+            r.feedback.answers = {true};
             {
                 std::optional<FileSizeLimit> limit;
                 if (real)
@@ -309,8 +306,8 @@ private slots:
             }
             QCOMPARE(r.page(), QByteArray("old document"));
             QCOMPARE(dirEntries(r.dir), before);
-            QCOMPARE(r.messages.texts.size(), 2);  // the question, then the failure
-            QCOMPARE(r.messages.texts.last(), real ? QStringLiteral("I/O error %1").arg(EFBIG) : QStringLiteral("Disk full"));
+            QCOMPARE(r.feedback.questions.size(), 1);
+            QCOMPARE(r.feedback.events, QStringList{QStringLiteral("failed %1 %2").arg(r.path("quorvant.html")).arg(real ? EFBIG : ENOSPC)});
         }
     }
 

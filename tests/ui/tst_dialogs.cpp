@@ -93,8 +93,8 @@ private slots:
         fx.click("programOptionsButton");
 
         const DocumentRequest r = window.documentRequest();
-        QVERIFY(r.title == "T" && r.headingText.isEmpty() && r.modernPictures);
-        QCOMPARE(r.documentName, "quorvant");  // unchanged default, still applied
+        QVERIFY(r.texts.title == "T" && r.texts.heading == QString() && r.modernPictures);
+        QCOMPARE(r.texts.fileName, "quorvant.html");  // unchanged default, still applied
         QVERIFY(r.settings.colors.text == 0 && fx.get<ColorSwatch>("textSwatch")->color() == 0);
         QCOMPARE(window.pos(), QPoint(144, 86));  // a plain save does not move the window
 
@@ -108,8 +108,8 @@ private slots:
             fx.click("saveAndCenterButton", &d);
         });
         fx.click("programOptionsButton");
-        QVERIFY(window.documentRequest().headingText.isEmpty() && !fx.edit("headingEdit")->isEnabled());
-        QCOMPARE(window.documentRequest().title, kDefaultTitleText);
+        QVERIFY(!window.documentRequest().texts.heading && !fx.edit("headingEdit")->isEnabled());
+        QCOMPARE(window.documentRequest().texts.title, kDefaultTitleText);
         const QSize outer = window.frameGeometry().size();
         QCOMPARE(window.pos(), centredTopLeft(1024, 768, outer.width(), outer.height()));
         window.move(10, 20);  // a later plain save leaves it there

@@ -6,6 +6,7 @@
 #include "platform/core/StartDirectory.h"
 #include "tests/common/Fetched.h"
 #include "ui/DirectoryListBox.h"
+#include "ui/WindowRunFeedback.h"
 
 #include <QComboBox>
 #include <QProgressBar>
@@ -56,7 +57,7 @@ private slots:
         QLineEdit *heading = fx.edit("headingEdit");
         heading->setText("typed heading");
         fx.check("headingCheck")->setChecked(false);
-        QVERIFY(!heading->isEnabled() && heading->text().isEmpty() && !window.documentRequest().heading);
+        QVERIFY(!heading->isEnabled() && heading->text().isEmpty() && !window.documentRequest().texts.heading);
         fx.check("headingCheck")->setChecked(true);
         QVERIFY(heading->isEnabled() && heading->text() == kDefaultTitleText);
 
@@ -129,6 +130,31 @@ private slots:
         QCOMPARE(fx.button("browserButton")->text(), "Show " + native(site) + "/R&&D" + extension + " with Standard Browser");
     }
 
+    // What a run reports beyond what the runs below show, as the message
+    // boxes word it: a directory or a missing one where the document goes
+    // is "Invalid filename", other failures have the system's words.
+    void runReportsAsMessageBoxes()
+    {
+        QProgressBar bar;
+        QLabel status;
+        ScriptedMessages messages;
+        WindowRunFeedback feedback(bar, status, messages);
+        const QString dir = QDir::tempPath();
+        QList<RunEvent> events{FileUnreadable{"a&b.txt", 13}, OutputFailed{dir, 28}, OutputFailed{"/gone/x.html", 28}};
+        QStringList texts{"File access error\ra&b.txt", "Invalid filename", "Invalid filename"};
+#ifdef Q_OS_UNIX
+        events << OutputFailed{dir + "/x.html", ENOSPC} << OutputFailed{dir + "/x.html", EFBIG};
+        texts << "Disk full" << QStringLiteral("I/O error %1").arg(EFBIG);
+#endif
+        for (const RunEvent &event : events)
+            feedback.report(event);
+        messages.answers = {MessageResult::Yes};
+        QVERIFY(feedback.replaceExisting({dir + "/x.html", "x.html"}));
+        QCOMPARE(messages.texts, texts << "The HTML-Document x.html already exists! Overwrite?");
+        QCOMPARE(messages.types.mid(0, 2), (QList<MessageType>{MessageType::Warning, MessageType::Error}));
+        QCOMPARE(messages.types.last(), MessageType::Information);
+    }
+
     void exitFailureKeepsProgramOpen()
     {
         WindowFixture fx;
@@ -192,8 +218,8 @@ private slots:
         QCOMPARE(fx.messages.texts.filter("bad\\xFF.gif").size(), 1);
 #endif
         // The heading field gets the default even while the heading is off.
-        QVERIFY(r.title == kDefaultTitleText && r.documentName == "quorvant" && r.headingText == kDefaultTitleText);
-        QVERIFY(!fx.edit("headingEdit")->isEnabled());
+        QVERIFY(r.texts.title == kDefaultTitleText && r.texts.fileName == "quorvant.html" && !r.texts.heading);
+        QVERIFY(fx.edit("headingEdit")->text() == kDefaultTitleText && !fx.edit("headingEdit")->isEnabled());
     }
 
     // The lists never stay on a directory that is gone: a deleted start

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/BatchOpener.h"
 
-#ifdef QUORVANT_IO_URING
+#include "generator/DescriptorDevice.h"
+
 #include <liburing.h>
 
 #include <array>
@@ -8,21 +10,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
-
-#ifdef QUORVANT_IO_URING
 
 namespace {
 
 constexpr unsigned kBatch = 128;          // files in flight at once, far below any descriptor limit
 constexpr quint64 kCloseTag = 1u << 16;   // marks a close's completion
 
-} // namespace
-
 // The ring, and per file of the batch in flight its descriptor and status.
 // A file the ring could not open and stat is opened once more the usual
 // way, which gives the answer: the ring only speeds up the files that open.
-struct BatchOpener::Ring {
+struct Ring {
     io_uring ring;
     std::array<int, kBatch> fd;
     std::array<int, kBatch> statResult;
@@ -126,13 +123,13 @@ struct BatchOpener::Ring {
     void closeAll(const std::vector<int> &fds)
     {
         unsigned queued = 0;
-        for (const int fd : fds) {
+        for (const int descriptor : fds) {
             io_uring_sqe *sqe = nextEntry();
             if (!sqe) {
-                ::close(fd);
+                ::close(descriptor);
                 continue;
             }
-            io_uring_prep_close(sqe, fd);
+            io_uring_prep_close(sqe, descriptor);
             io_uring_sqe_set_data64(sqe, kCloseTag);
             ++queued;
         }
@@ -146,39 +143,45 @@ struct BatchOpener::Ring {
     }
 };
 
-BatchOpener::BatchOpener(const DirectoryFiles &files) : files(files)
-{
-    if (files.descriptor() < 0)
-        return;
-    auto candidate = std::make_unique<Ring>();
-    if (candidate->start())
-        ring = std::move(candidate);
-}
-
-BatchOpener::~BatchOpener()
-{
-    if (ring)
-        ring->stop();
-}
-
-void BatchOpener::openAll(const std::vector<FileToOpen> &list, const Done &done)
-{
-    for (size_t first = 0; first < list.size(); first += kBatch) {
-        const size_t count = qMin<size_t>(kBatch, list.size() - first);
-        if (!ring) {
-            openOneByOne(list, first, first + count, done);
-            continue;
-        }
-        if (!ring->run(list, first, count, files.descriptor())) {
-            // The ring itself failed, which no kernel has been seen to do: the
-            // batch is opened again the usual way, and the ring is dropped.
-            // Descriptors it left open stay so: closing them now could close
-            // another thread's.
+class RingOpener final : public BatchOpener {
+public:
+    RingOpener(const DirectoryFiles &directory, std::unique_ptr<Ring> started)
+        : files(directory), ring(std::move(started))
+    {
+    }
+    ~RingOpener() override
+    {
+        if (ring)
             ring->stop();
-            ring.reset();
-            openOneByOne(list, first, first + count, done);
-            continue;
+    }
+
+    void openAll(const std::vector<FileToOpen> &list, const Done &done) override
+    {
+        for (size_t first = 0; first < list.size(); first += kBatch) {
+            const size_t count = qMin<size_t>(kBatch, list.size() - first);
+            if (!ring) {
+                openSerially(files, list, first, first + count, done);
+                continue;
+            }
+            if (!ring->run(list, first, count, files.descriptor())) {
+                // The ring itself failed, which no kernel has been seen to do:
+                // the batch is opened again the usual way, and the ring is
+                // dropped. Descriptors it left open stay so: closing them now
+                // could close another thread's.
+                ring->stop();
+                ring.reset();
+                openSerially(files, list, first, first + count, done);
+                continue;
+            }
+            handOn(list, first, count, done);
         }
+    }
+
+private:
+    // Hands on the batch the ring opened; a file it could not open and stat
+    // is opened once more the usual way.
+    void handOn(const std::vector<FileToOpen> &list, size_t first, size_t count, const Done &done)
+    {
         std::vector<int> read;  // files kept open for reading, to close
         for (size_t i = 0; i < count; ++i) {
             const FileToOpen &file = list[first + i];
@@ -186,52 +189,37 @@ void BatchOpener::openAll(const std::vector<FileToOpen> &list, const Done &done)
             if (fd >= 0 && file.read)
                 read.push_back(fd);
             if (fd < 0 || !ring->statComplete(i)) {
-                openOneByOne(list, first + i, first + i + 1, done);
+                openSerially(files, list, first + i, first + i + 1, done);
                 continue;
             }
             const struct statx &st = ring->stat[i];
             OpenedFileFacts facts;
             if (S_ISREG(st.stx_mode))
                 facts = {true, qint64(st.stx_size), qint64(st.stx_mtime.tv_sec)};
-            if (facts.ok && file.read)
-                DirectoryFiles::readOpened(fd, facts, [&](const OpenedFileFacts &opened, QIODevice &in) {
-                    done(first + i, opened, &in);
-                });
-            else
+            if (facts.ok && file.read) {
+                DescriptorDevice device(fd, facts.size);
+                done(first + i, facts, &device);
+            } else {
                 done(first + i, facts, nullptr);
+            }
         }
         ring->closeAll(read);
     }
-}
 
-#else
+    const DirectoryFiles &files;
+    std::unique_ptr<Ring> ring;  // null once it failed: one file after the other
+};
 
-struct BatchOpener::Ring {};
+} // namespace
 
-BatchOpener::BatchOpener(const DirectoryFiles &files) : files(files) {}
-
-BatchOpener::~BatchOpener() = default;
-
-void BatchOpener::openAll(const std::vector<FileToOpen> &list, const Done &done)
+std::unique_ptr<BatchOpener> makeBatchOpener(const DirectoryFiles &files)
 {
-    openOneByOne(list, 0, list.size(), done);
-}
-
-#endif
-
-void BatchOpener::openOneByOne(const std::vector<FileToOpen> &list, size_t first, size_t end, const Done &done)
-{
-    for (size_t i = first; i < end; ++i) {
-        if (!list[i].read) {
-            done(i, files.open(list[i].name), nullptr);
-            continue;
-        }
-        bool handed = false;
-        const OpenedFileFacts facts = files.open(list[i].name, [&](const OpenedFileFacts &opened, QIODevice &in) {
-            handed = true;
-            done(i, opened, &in);
-        });
-        if (!handed)
-            done(i, facts, nullptr);
-    }
+    // The switch lets the serial opener be tested on a machine whose kernel
+    // offers io_uring, and a user step around a kernel that misbehaves.
+    if (files.descriptor() < 0 || qEnvironmentVariableIsSet("QUORVANT_NO_IO_URING"))
+        return makeSerialOpener(files);
+    auto ring = std::make_unique<Ring>();
+    if (!ring->start())
+        return makeSerialOpener(files);
+    return std::make_unique<RingOpener>(files, std::move(ring));
 }

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CliFeedback.h"
+
+#include "cli/CliProgress.h"
+#include "platform/core/OutputErrorText.h"
+
+namespace {
+
+QString withVisibleControls(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            out += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+void CliFeedback::runStarted(int entryCount)
+{
+    progress.runStarted(entryCount);
+}
+
+void CliFeedback::entryWritten(int done)
+{
+    progress.entryWritten(done);
+}
+
+void CliFeedback::report(const RunEvent &event)
+{
+    const QString line = std::visit(
+        RunEventVisitor{
+            [](const NothingSelected &) { return errorLine(QStringLiteral("No Files selected!")); },
+            [](const DirectoryGone &gone) {
+                return errorLine(QStringLiteral("The directory ") + gone.directory + QStringLiteral(" no longer exists"));
+            },
+            [](const FileUnreadable &file) { return warningLine(QStringLiteral("File access error"), file.name); },
+            [](const OutputFailed &failed) { return errorLine(outputErrorText(failed.osError, failed.path)); },
+        },
+        event);
+    progress.finish();
+    writeText(stream, line);
+}
+
+QString errorLine(const QString &text)
+{
+    return QStringLiteral("quorvant-cli: ") + withVisibleControls(text) + QLatin1Char('\n');
+}
+
+QString warningLine(const QString &text, const QString &name)
+{
+    return QStringLiteral("quorvant-cli: warning: ") + withVisibleControls(text) + QStringLiteral(": ")
+        + withVisibleControls(name) + QLatin1Char('\n');
+}
+
+void writeText(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    fflush(stream);
+}

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/WindowRunFeedback.h"
+
+#include "platform/core/MessageBoxes.h"
+#include "platform/core/OutputErrorText.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+void WindowRunFeedback::runStarted(int entryCount)
+{
+    entries = entryCount;
+    status.clear();
+    // A range of 0..0 would turn the bar into a busy indicator.
+    bar.setRange(0, qMax(1, entryCount));
+    bar.setValue(0);
+    sinceRepaint.invalidate();
+}
+
+void WindowRunFeedback::entryWritten(int done)
+{
+    bar.setValue(done);
+    // The run holds the thread: paint the bar now, often enough to be seen
+    // moving and seldom enough to cost nothing on long runs.
+    if (!sinceRepaint.isValid() || sinceRepaint.elapsed() >= 40 || done >= entries) {
+        bar.repaint();
+        sinceRepaint.start();
+    }
+}
+
+void WindowRunFeedback::report(const RunEvent &event)
+{
+    const auto [type, text] = std::visit(
+        RunEventVisitor{
+            [](const NothingSelected &) { return std::pair(MessageType::Error, QStringLiteral("No Files selected!")); },
+            [](const DirectoryGone &gone) {
+                return std::pair(MessageType::Error,
+                                 QStringLiteral("The directory ") + gone.directory + QStringLiteral(" no longer exists"));
+            },
+            // A carriage return is a line break in a message box.
+            [](const FileUnreadable &file) {
+                return std::pair(MessageType::Warning, QStringLiteral("File access error\r") + file.name);
+            },
+            [](const OutputFailed &failed) {
+                return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path));
+            },
+        },
+        event);
+    messages.show(type, text, MessageButtons::Ok);
+}
+
+bool WindowRunFeedback::replaceExisting(const ReplaceQuestion &question)
+{
+    const QString text = QStringLiteral("The HTML-Document ") + question.fileName + QStringLiteral(" already exists! Overwrite?");
+    return messages.show(MessageType::Information, text, MessageButtons::YesNo) == MessageResult::Yes;
+}
