@@ -29,7 +29,7 @@ private:
 // A share held until the end of its scope.
 class MemoryShare {
 public:
-    MemoryShare(MemoryBudget &budget, qint64 bytes) : budget(budget), bytes(bytes), held(budget.reserve(bytes)) {}
+    MemoryShare(MemoryBudget &from, qint64 size) : budget(from), bytes(size), held(from.reserve(size)) {}
     ~MemoryShare()
     {
         if (held)

@@ -31,9 +31,8 @@ bool plainOrAbsent(const QFileInfo &info)
 
 } // namespace
 
-ThumbnailFolder::ThumbnailFolder(const QString &path, const QString &sourceDirectory, int longestSide)
-    : path(path), sourceLine("source " + QFile::encodeName(sourceDirectory).toPercentEncoding()),
-      longestSide(longestSide)
+ThumbnailFolder::ThumbnailFolder(const QString &folderPath, const QString &sourceDirectory, int side)
+    : path(folderPath), sourceLine("source " + QFile::encodeName(sourceDirectory).toPercentEncoding()), longestSide(side)
 {
 }
 

@@ -35,8 +35,8 @@ struct RecordedThumbnail {
 
 class ThumbnailFolder {
 public:
-    // Thumbnails of pictures below sourceDirectory, longestSide pixels.
-    ThumbnailFolder(const QString &path, const QString &sourceDirectory, int longestSide);
+    // Thumbnails of pictures below sourceDirectory, side pixels long.
+    ThumbnailFolder(const QString &folderPath, const QString &sourceDirectory, int side);
     // Writes the index anew.
     ~ThumbnailFolder();
     ThumbnailFolder(const ThumbnailFolder &) = delete;

@@ -6,15 +6,19 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
 #include <system_error>
 
 namespace {
 
 constexpr int kAheadPerWorker = 4;
 
+// Two per core: while one waits for its picture to be read from the disk,
+// or its thumbnail to be synced to it, the other decodes. The memory
+// budget, not the number of threads, bounds what decoding takes.
 int workerCount()
 {
-    return int(qBound(1u, std::thread::hardware_concurrency(), 64u));
+    return int(qBound(1u, std::thread::hardware_concurrency(), 32u)) * 2;
 }
 
 ThumbnailResult problem(ThumbnailProblem problem, int osError = 0)
@@ -48,10 +52,10 @@ std::unique_ptr<ThumbnailBatch> makeThumbnailBatch(const ThumbnailJob &job, Thum
     return std::make_unique<ThumbnailsAhead>(job, limits);
 }
 
-ThumbnailsAhead::ThumbnailsAhead(const ThumbnailJob &job, const ThumbnailLimits &limits)
-    : limits(limits), folder(thumbnailFolderFor(job.documentPath)),
+ThumbnailsAhead::ThumbnailsAhead(const ThumbnailJob &job, const ThumbnailLimits &within)
+    : limits(within), folder(thumbnailFolderFor(job.documentPath)),
       linkPrefix(QFileInfo(folder).fileName().toUtf8() + '/'), sources(job.sourceDirectory),
-      thumbnails(folder, job.sourceDirectory, limits.longestSide), budget(limits.memoryBytes)
+      thumbnails(folder, job.sourceDirectory, within.longestSide), budget(within.memoryBytes)
 {
     // Without a folder every picture's answer is at hand: no workers.
     const int count = thumbnails.open() ? workerCount() : 0;
@@ -159,10 +163,10 @@ ThumbnailResult ThumbnailsAhead::make(const QByteArray &path)
         result.height = recorded->size.height();
         return result;
     }
-    return makeFrom(path, thumbnailStem(path));
+    return makeFrom(path);
 }
 
-ThumbnailResult ThumbnailsAhead::makeFrom(const QByteArray &path, const QByteArray &stem)
+ThumbnailResult ThumbnailsAhead::makeFrom(const QByteArray &path)
 {
     SourceFacts facts;
     const std::unique_ptr<QIODevice> in = sources.open(path, facts);
@@ -184,7 +188,7 @@ ThumbnailResult ThumbnailsAhead::makeFrom(const QByteArray &path, const QByteArr
     }
     if (made.problem != ThumbnailProblem::None)
         return problem(made.problem);
-    const QByteArray name = stem + (made.png ? ".png" : ".jpg");
+    const QByteArray name = thumbnailStem(path) + (made.png ? ".png" : ".jpg");
     int osError = 0;
     const QSize size(made.width, made.height);
     if (const ThumbnailProblem p = thumbnails.write(name, made.bytes, path, facts, size, osError); p != ThumbnailProblem::None)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The thumbnails of one run, made on worker threads, one per core, ahead of
+// The thumbnails of one run, made on worker threads, two per core, ahead of
 // the page writer. Workers take the entries in page order and at most a few
 // per worker ahead of the writer, so little is made in vain when a run is
 // cancelled; the writer takes the results in the same order, and makes an
@@ -21,7 +21,7 @@
 
 class ThumbnailsAhead final : public ThumbnailBatch {
 public:
-    ThumbnailsAhead(const ThumbnailJob &job, const ThumbnailLimits &limits);
+    ThumbnailsAhead(const ThumbnailJob &job, const ThumbnailLimits &within);
     ~ThumbnailsAhead() override;
 
     void add(const QByteArray &path) override;
@@ -39,7 +39,7 @@ private:
     };
     void work();
     ThumbnailResult make(const QByteArray &path);
-    ThumbnailResult makeFrom(const QByteArray &path, const QByteArray &stem);
+    ThumbnailResult makeFrom(const QByteArray &path);  // decodes and writes
     Entry &entryAt(qsizetype index) { return entries[size_t(index - firstIndex)]; }
 
     const ThumbnailLimits limits;

@@ -128,7 +128,7 @@ private slots:
         QTest::newRow("Exif: turned 90 degrees clockwise") << withOrientation(photo, 6) << 0 << P::None << QSize(150, 200) << false << red;
         QTest::newRow("Exif: turned 90 degrees counter-clockwise") << withOrientation(photo, 8) << 0 << P::None << QSize(150, 200) << false << blue;
         QTest::newRow("Exif: upside down") << withOrientation(photo, 3) << 0 << P::None << QSize(200, 150) << false << blue;
-        QTest::newRow("portrait, odd size rounded") << encoded(halves(301, 999), "jpeg") << 0 << P::None << QSize(60, 200) << false << red;
+        QTest::newRow("portrait, 86.6 rounded up") << encoded(halves(303, 700), "jpeg") << 0 << P::None << QSize(87, 200) << false << red;
         QImage clear = halves(300, 300, QImage::Format_ARGB32);
         clear.setPixel(150, 150, qRgba(0, 0, 0, 0));
         QTest::newRow("transparent PNG") << encoded(clear, "png") << 0 << P::None << QSize(200, 200) << true << red;
@@ -146,7 +146,12 @@ private slots:
         const QImage big = halves(1600, 1200);
         QTest::newRow("baseline JPEG within 256 KiB") << encoded(big, "jpeg") << 256 << P::None << QSize(200, 150) << false << red;
         QTest::newRow("progressive JPEG beyond 256 KiB") << encoded(big, "jpeg", true) << 256 << P::TooLarge << QSize() << false << none;
-        QTest::newRow("PNG decoded whole, beyond 256 KiB") << encoded(big, "png") << 256 << P::TooLarge << QSize() << false << none;
+        const QByteArray png = encoded(halves(400, 300), "png");
+        QTest::newRow("PNG decoded whole, beyond 256 KiB") << png << 256 << P::TooLarge << QSize() << false << none;
+        // libpng would allocate all a chunk claims, beyond the file's end.
+        const QByteArray lyingChunk = QByteArray::fromHex("04000000") + "tEXtComment" + '\0' + "abc";
+        QTest::newRow("PNG chunk claiming 64 MiB in a file of 2 KiB") << png.chopped(12) + lyingChunk + png.right(12) << 256
+                                                                     << P::Undecodable << QSize() << false << none;
     }
     void thumbnail()
     {
@@ -179,8 +184,8 @@ private slots:
         QTest::newRow("escapes, blanks, not UTF-8") << QByteArray("a\xE9 &#%?\"<b>.png") << QByteArray("a________b_.png");
         QTest::newRow("letters of any script stay") << QByteArray("Ünïcødé/日本.jpg") << QByteArray("Ünïcødé_日本.jpg");
         QTest::newRow("hidden, bidi and control characters") << QByteArray(".x\xE2\x80\xAE\ty.gif") << QByteArray("_x__y.gif");
-        QTest::newRow("long: its last 80 bytes, whole characters")
-            << QByteArray("dir/") + QByteArray("\xC3\xA9").repeated(60) + ".jpg" << QByteArray("\xC3\xA9").repeated(38) + ".jpg";
+        QTest::newRow("long: at most its last 80 bytes, whole characters")
+            << QByteArray("dir/") + QByteArray("\xC3\xA9").repeated(60) + ".jpeg" << QByteArray("\xC3\xA9").repeated(37) + ".jpeg";
     }
     void names()
     {
@@ -201,7 +206,7 @@ private slots:
         QTemporaryDir tmp;
         const QString dir = tmp.path(), folder = dir + "/quorvant_thumbnails";
         const QByteArray photo = encoded(halves(400, 300), "jpeg");
-        for (const char *name : {"a.jpg", "b.JPG", "gone.jpg", "taken.jpg"})
+        for (const char *name : {"a.jpg", "b.JPG", "c.jpg", "gone.jpg", "taken.jpg"})
             QVERIFY(testfiles::write(dir + '/' + name, photo));
         testfiles::write(dir + "/notes.txt", "text");
         QVERIFY(QDir(dir).mkdir("quorvant_thumbnails"));
@@ -209,35 +214,37 @@ private slots:
         QVERIFY(testfiles::write(takenName, "the user's"));
         QVERIFY(testfiles::write(folder + "/mine.jpg", "the user's"));
 
-        const QByteArrayList names = {"a.jpg", "b.JPG", "gone.jpg", "notes.txt", "taken.jpg"};
+        const QByteArrayList names = {"a.jpg", "b.JPG", "c.jpg", "gone.jpg", "notes.txt", "taken.jpg"};
         Run first = thumbnailRun(dir, names);
         QCOMPARE(first.results[0].link, "quorvant_thumbnails/" + thumbnailStem("a.jpg") + ".jpg");
         QCOMPARE(QSize(first.results[1].width, first.results[1].height), QSize(200, 150));
-        QCOMPARE(first.results[3].problem, ThumbnailProblem::NotAPicture);
-        QCOMPARE(first.results[4].problem, ThumbnailProblem::NameTaken);
+        QCOMPARE(first.results[4].problem, ThumbnailProblem::NotAPicture);
+        QCOMPARE(first.results[5].problem, ThumbnailProblem::NameTaken);
         QCOMPARE(first.batch->missing().size(), 1);
         QCOMPARE(first.batch->missing().at(0).path, "taken.jpg");
         const auto file = [&](int i) { return dir + '/' + first.results[i].link; };
-        const qint64 aTime = modifiedMs(file(0)), bTime = modifiedMs(file(1));
+        const qint64 aTime = modifiedMs(file(0)), bTime = modifiedMs(file(1)), cTime = modifiedMs(file(2));
         first.batch.reset();
 
-        // b changes, gone goes; a cancelled run removes nothing.
+        // b changes but keeps its time, c keeps its bytes but not its time,
+        // gone goes; a cancelled run removes nothing.
         QTest::qSleep(20);
-        QVERIFY(testfiles::write(dir + "/b.JPG", encoded(halves(300, 400), "jpeg"), QDateTime::currentDateTime()));
+        QVERIFY(testfiles::write(dir + "/b.JPG", encoded(halves(300, 400), "jpeg")));
+        QVERIFY(testfiles::write(dir + "/c.jpg", photo, QDateTime::currentDateTime()));
         QVERIFY(QFile::remove(dir + "/gone.jpg"));
         thumbnailRun(dir, {"a.jpg"}, false);
-        QVERIFY(QFile::exists(file(2)));
+        QVERIFY(QFile::exists(file(3)));
 
         const Run second = thumbnailRun(dir, names);
         QCOMPARE(second.results[0].link, first.results[0].link);
         QCOMPARE(modifiedMs(file(0)), aTime);  // reused, untouched
         QCOMPARE(QSize(second.results[1].width, second.results[1].height), QSize(150, 200));
-        QVERIFY(modifiedMs(file(1)) != bTime);
-        QCOMPARE(second.results[2].problem, ThumbnailProblem::Unreadable);
-        QVERIFY(!QFile::exists(file(2)));  // the thumbnail of a picture gone is removed
+        QVERIFY(modifiedMs(file(1)) != bTime && modifiedMs(file(2)) != cTime);
+        QCOMPARE(second.results[3].problem, ThumbnailProblem::Unreadable);
+        QVERIFY(!QFile::exists(file(3)));  // the thumbnail of a picture gone is removed
         QCOMPARE(testfiles::read(takenName), "the user's");
         QCOMPARE(testfiles::read(folder + "/mine.jpg"), "the user's");
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 4);  // a, b and the user's two
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 5);  // a, b, c and the user's two
     }
 };
 
