@@ -18,7 +18,7 @@ class QIODevice;
 
 struct ThumbnailLimits {
     int longestSide = 200;
-    qint64 memoryBytes = qint64(512) << 20;  // one picture's file and decoding at most
+    qint64 memoryBytes = qint64(512) << 20;  // a picture's file and decoding; in a batch, all at once together
     qint64 maxPixels = qint64(1) << 28;      // declared, at most: 16384 x 16384
     int jpegQuality = 80;
 };
