@@ -11,3 +11,4 @@ int fuzzJpegProbe(const uint8_t *data, size_t size);
 int fuzzOtherProbes(const uint8_t *data, size_t size);
 int fuzzIni(const uint8_t *data, size_t size);
 int fuzzGenerator(const uint8_t *data, size_t size);
+int fuzzThumbnail(const uint8_t *data, size_t size);

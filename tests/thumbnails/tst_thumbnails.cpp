@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Thumbnails: what one picture gives (size, orientation, format, refusal of
+// pictures too large or broken), their names, and the folder over reruns
+// (reuse, remaking, removal, and files of the user's left alone).
+
+#include "tests/common/TestFiles.h"
+#include "thumbnails/ThumbnailNames.h"
+#include "thumbnails/Thumbnails.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ThumbnailProblem)
+
+namespace {
+
+// Left half red, right half blue: where red ends up shows the orientation.
+QImage halves(int width, int height, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(width, height, format);
+    image.fill(Qt::red);
+    QPainter(&image).fillRect(width / 2, 0, width - width / 2, height, Qt::blue);
+    return image;
+}
+
+QByteArray encoded(const QImage &image, const char *format, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    QImageWriter writer(&out, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
+// An Exif segment holding only the orientation, put right after the start of image.
+QByteArray withOrientation(const QByteArray &jpeg, int orientation)
+{
+    const QByteArray exif = QByteArray("Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 25) + char(orientation)
+                            + QByteArray(6, '\0');
+    return jpeg.left(2) + "\xFF\xE1" + char(0) + char(exif.size() + 2) + exif + jpeg.mid(2);
+}
+
+// A JPEG whose frame header claims another size.
+QByteArray claimingSize(const QByteArray &jpeg, int width, int height)
+{
+    QByteArray b = jpeg;
+    const qsizetype sof = b.indexOf("\xFF\xC0");
+    b[sof + 5] = char(height >> 8), b[sof + 6] = char(height), b[sof + 7] = char(width >> 8), b[sof + 8] = char(width);
+    return b;
+}
+
+// A two-colour GIF, red left and blue right, whose LZW codes stay 3 bits
+// wide: a clear code before every second pixel.
+QByteArray gif(int width, int height)
+{
+    QByteArray b = "GIF89a" + QByteArray::fromHex("00000000800000") + QByteArray::fromHex("FF00000000FF");
+    b[6] = char(width), b[7] = char(width >> 8), b[8] = char(height), b[9] = char(height >> 8);
+    b += "," + QByteArray(4, '\0') + b.mid(6, 4) + QByteArray::fromHex("0002");
+    QByteArray codes;
+    quint32 bits = 0;
+    int count = 0;
+    const auto put = [&](int code) {
+        bits |= quint32(code) << count, count += 3;
+        for (; count >= 8; bits >>= 8, count -= 8)
+            codes += char(bits & 0xFF);
+    };
+    for (int i = 0; i < width * height; ++i) {
+        if (i % 2 == 0)
+            put(4);
+        put(i % width < width / 2 ? 0 : 1);
+    }
+    put(5);
+    if (count > 0)
+        codes += char(bits);
+    for (qsizetype at = 0; at < codes.size(); at += 255)
+        b += char(qMin<qsizetype>(255, codes.size() - at)) + codes.mid(at, 255);
+    return b + QByteArray(1, '\0') + ";";
+}
+
+bool near(QRgb a, QColor b) { return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue()) < 90; }
+
+qint64 modifiedMs(const QString &path)
+{
+    return QFileInfo(path).lastModified().toMSecsSinceEpoch();
+}
+
+struct Run {
+    std::unique_ptr<ThumbnailBatch> batch;
+    QList<ThumbnailResult> results;
+};
+
+// One run over dir as the page's run makes it: every name added, every result taken.
+Run thumbnailRun(const QString &dir, const QByteArrayList &names, bool finish = true)
+{
+    Run run{makeThumbnailBatch({dir, dir + "/quorvant.html", 200}), {}};
+    for (const QByteArray &name : names)
+        run.batch->add(name);
+    for (qsizetype i = 0; i < names.size(); ++i)
+        run.results << run.batch->take();
+    if (finish)
+        run.batch->finish();
+    return run;
+}
+
+} // namespace
+
+class TestThumbnails : public QObject {
+    Q_OBJECT
+private slots:
+    void thumbnail_data()
+    {
+        QTest::addColumn<QByteArray>("picture");
+        QTest::addColumn<int>("memoryKiB");
+        QTest::addColumn<ThumbnailProblem>("problem");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("png");
+        QTest::addColumn<QColor>("top");  // the colour at the top left; invalid: not checked
+        const QByteArray photo = encoded(halves(400, 300), "jpeg");
+        const QColor red(Qt::red), blue(Qt::blue), none;
+        using P = ThumbnailProblem;
+        QTest::newRow("JPEG, longest side 200") << photo << 0 << P::None << QSize(200, 150) << false << red;
+        QTest::newRow("Exif: turned 90 degrees clockwise") << withOrientation(photo, 6) << 0 << P::None << QSize(150, 200) << false << red;
+        QTest::newRow("Exif: turned 90 degrees counter-clockwise") << withOrientation(photo, 8) << 0 << P::None << QSize(150, 200) << false << blue;
+        QTest::newRow("Exif: upside down") << withOrientation(photo, 3) << 0 << P::None << QSize(200, 150) << false << blue;
+        QTest::newRow("portrait, 86.6 rounded up") << encoded(halves(303, 700), "jpeg") << 0 << P::None << QSize(87, 200) << false << red;
+        QImage clear = halves(300, 300, QImage::Format_ARGB32);
+        clear.setPixel(150, 150, qRgba(0, 0, 0, 0));
+        QTest::newRow("transparent PNG") << encoded(clear, "png") << 0 << P::None << QSize(200, 200) << true << red;
+        QTest::newRow("PNG with an alpha channel, all opaque") << encoded(halves(300, 300, QImage::Format_ARGB32), "png") << 0
+                                                                << P::None << QSize(200, 200) << false << red;
+        QTest::newRow("GIF, smaller than a thumbnail: not enlarged") << gif(120, 40) << 0 << P::None << QSize(120, 40) << false << red;
+        QTest::newRow("BMP") << encoded(halves(800, 200), "bmp") << 0 << P::None << QSize(200, 50) << false << red;
+        QTest::newRow("JPEG cut short: what decodes") << photo.left(photo.size() * 2 / 3) << 0 << P::None << QSize(200, 150) << false << red;
+        QTest::newRow("JPEG cut inside its headers") << photo.left(120) << 0 << P::Undecodable << QSize() << false << none;
+        QTest::newRow("text named like a picture") << QByteArray("not a picture at all\n") << 0 << P::Undecodable << QSize() << false << none;
+        QTest::newRow("SVG: no decoder for these bytes") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"/>")
+                                                         << 0 << P::Undecodable << QSize() << false << none;
+        QTest::newRow("header claims 60000x60000") << claimingSize(photo, 60000, 60000) << 0 << P::TooLarge << QSize() << false << none;
+        // At 1/8 a baseline JPEG needs little; a progressive one is held whole.
+        const QImage big = halves(1600, 1200);
+        QTest::newRow("baseline JPEG within 256 KiB") << encoded(big, "jpeg") << 256 << P::None << QSize(200, 150) << false << red;
+        QTest::newRow("progressive JPEG beyond 256 KiB") << encoded(big, "jpeg", true) << 256 << P::TooLarge << QSize() << false << none;
+        const QByteArray png = encoded(halves(400, 300), "png");
+        QTest::newRow("PNG decoded whole, beyond 256 KiB") << png << 256 << P::TooLarge << QSize() << false << none;
+        // libpng would allocate all a chunk claims, beyond the file's end.
+        const QByteArray lyingChunk = QByteArray::fromHex("04000000") + "tEXtComment" + '\0' + "abc";
+        QTest::newRow("PNG chunk claiming 64 MiB in a file of 2 KiB") << png.chopped(12) + lyingChunk + png.right(12) << 256
+                                                                     << P::Undecodable << QSize() << false << none;
+    }
+    void thumbnail()
+    {
+        QFETCH(QByteArray, picture);
+        QFETCH(int, memoryKiB);
+        QFETCH(ThumbnailProblem, problem);
+        ThumbnailLimits limits;
+        if (memoryKiB)
+            limits.memoryBytes = qint64(memoryKiB) << 10;
+        const MadeThumbnail made = thumbnailOf(picture, limits);
+        QCOMPARE(made.problem, problem);
+        if (problem != ThumbnailProblem::None)
+            return;
+        QFETCH(QSize, size);
+        QFETCH(bool, png);
+        QFETCH(QColor, top);
+        QCOMPARE(QSize(made.width, made.height), size);
+        QCOMPARE(made.png, png);
+        const QImage image = QImage::fromData(made.bytes, png ? "png" : "jpeg");
+        QCOMPARE(image.size(), size);
+        QVERIFY2(near(image.pixel(2, 2), top), qPrintable(QColor(image.pixel(2, 2)).name()));
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("readable");
+        QTest::newRow("plain") << QByteArray("IMG_0001.JPG") << QByteArray("IMG_0001.JPG");
+        QTest::newRow("subdirectories") << QByteArray("2023/Sommer/Strand.jpg") << QByteArray("2023_Sommer_Strand.jpg");
+        QTest::newRow("escapes, blanks, not UTF-8") << QByteArray("a\xE9 &#%?\"<b>.png") << QByteArray("a________b_.png");
+        QTest::newRow("letters of any script stay") << QByteArray("Ünïcødé/日本.jpg") << QByteArray("Ünïcødé_日本.jpg");
+        QTest::newRow("hidden, bidi and control characters") << QByteArray(".x\xE2\x80\xAE\ty.gif") << QByteArray("_x__y.gif");
+        QTest::newRow("long: at most its last 80 bytes, whole characters")
+            << QByteArray("dir/") + QByteArray("\xC3\xA9").repeated(60) + ".jpeg" << QByteArray("\xC3\xA9").repeated(37) + ".jpeg";
+    }
+    void names()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, readable);
+        const QByteArray stem = thumbnailStem(path);
+        QCOMPARE(stem.chopped(13), readable);
+        QVERIFY(isThumbnailName(stem + ".jpg") && isThumbnailName(stem + ".png"));
+        // The hash is of the path's own bytes: paths cleaned alike stay apart.
+        QVERIFY(readable == path || thumbnailStem(readable) != stem);
+        // Unique also on a disk that ignores letter case.
+        const QByteArray otherCase = path.toUpper() != path ? path.toUpper() : path.toLower();
+        QVERIFY(stem.toLower() != thumbnailStem(otherCase).toLower());
+    }
+
+    void folderOverReruns()
+    {
+        QTemporaryDir tmp;
+        const QString dir = tmp.path(), folder = dir + "/quorvant_thumbnails";
+        const QByteArray photo = encoded(halves(400, 300), "jpeg");
+        for (const char *name : {"a.jpg", "b.JPG", "c.jpg", "gone.jpg", "taken.jpg"})
+            QVERIFY(testfiles::write(dir + '/' + name, photo));
+        testfiles::write(dir + "/notes.txt", "text");
+        QVERIFY(QDir(dir).mkdir("quorvant_thumbnails"));
+        const QString takenName = folder + '/' + thumbnailStem("taken.jpg") + ".jpg";
+        QVERIFY(testfiles::write(takenName, "the user's"));
+        QVERIFY(testfiles::write(folder + "/mine.jpg", "the user's"));
+
+        const QByteArrayList names = {"a.jpg", "b.JPG", "c.jpg", "gone.jpg", "notes.txt", "taken.jpg"};
+        Run first = thumbnailRun(dir, names);
+        QCOMPARE(first.results[0].link, "quorvant_thumbnails/" + thumbnailStem("a.jpg") + ".jpg");
+        QCOMPARE(QSize(first.results[1].width, first.results[1].height), QSize(200, 150));
+        QCOMPARE(first.results[4].problem, ThumbnailProblem::NotAPicture);
+        QCOMPARE(first.results[5].problem, ThumbnailProblem::NameTaken);
+        QCOMPARE(first.batch->missing().size(), 1);
+        QCOMPARE(first.batch->missing().at(0).path, "taken.jpg");
+        const auto file = [&](int i) { return dir + '/' + first.results[i].link; };
+        const qint64 aTime = modifiedMs(file(0)), bTime = modifiedMs(file(1)), cTime = modifiedMs(file(2));
+        first.batch.reset();
+
+        // b changes but keeps its time, c keeps its bytes but not its time,
+        // gone goes; a cancelled run removes nothing.
+        QTest::qSleep(20);
+        QVERIFY(testfiles::write(dir + "/b.JPG", encoded(halves(300, 400), "jpeg")));
+        QVERIFY(testfiles::write(dir + "/c.jpg", photo, QDateTime::currentDateTime()));
+        QVERIFY(QFile::remove(dir + "/gone.jpg"));
+        thumbnailRun(dir, {"a.jpg"}, false);
+        QVERIFY(QFile::exists(file(3)));
+
+        const Run second = thumbnailRun(dir, names);
+        QCOMPARE(second.results[0].link, first.results[0].link);
+        QCOMPARE(modifiedMs(file(0)), aTime);  // reused, untouched
+        QCOMPARE(QSize(second.results[1].width, second.results[1].height), QSize(150, 200));
+        QVERIFY(modifiedMs(file(1)) != bTime && modifiedMs(file(2)) != cTime);
+        QCOMPARE(second.results[3].problem, ThumbnailProblem::Unreadable);
+        QVERIFY(!QFile::exists(file(3)));  // the thumbnail of a picture gone is removed
+        QCOMPARE(testfiles::read(takenName), "the user's");
+        QCOMPARE(testfiles::read(folder + "/mine.jpg"), "the user's");
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 5);  // a, b, c and the user's two
+    }
+};
+
+QTEST_GUILESS_MAIN(TestThumbnails)
+#include "tst_thumbnails.moc"
