@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     job.documentPath = job.sourceDirectory + QStringLiteral("/bench-thumbs.html");
     job.longestSide = argc > 2 ? std::atoi(argv[2]) : 200;
 
-    const QStringList names = listMatchingFiles(job.sourceDirectory, QStringLiteral("*.*"));
+    const QStringList names = listMatchingFiles(job.sourceDirectory, QStringLiteral("*.*")).names;
     const std::unique_ptr<ThumbnailBatch> batch = makeThumbnailBatch(job);
     for (const QString &name : names)
         batch->add(encodedFileName(name));

@@ -3,7 +3,7 @@
 // so every path is valid UTF-8 here.
 #include "thumbnails/SourceFiles.h"
 
-#include "platform/core/IoErrorText.h"
+#include "platform/core/OsError.h"
 
 #include <QDateTime>
 #include <QFile>

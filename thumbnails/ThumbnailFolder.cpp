@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thumbnails/ThumbnailFolder.h"
 
-#include "platform/core/IoErrorText.h"
+#include "platform/core/OsError.h"
 #include "thumbnails/SourceFiles.h"
 #include "thumbnails/ThumbnailNames.h"
 
