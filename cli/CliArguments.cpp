@@ -26,7 +26,7 @@ const ValueOption kValueOptions[] = {
 const char *const kFlagOptions[] = {
     "htm",    "no-heading", "center",   "size",      "date",     "picture-size",
     "shrink", "picture-link", "subdirs", "absolute", "show-path", "overwrite",
-    "modern-pictures", "help", "version",
+    "modern-pictures", "searchable", "help", "version",
 };
 
 std::optional<int> parseInt(const QString &text, int low, int high)
@@ -129,6 +129,7 @@ ParsedArguments parseArguments(const QStringList &arguments)
     a.absolute = isSet("absolute");
     a.showPath = isSet("show-path");
     a.overwrite = isSet("overwrite");
+    a.searchable = isSet("searchable");
 
     if (isSet("mode")) {
         const QString mode = value("mode").toLower();
@@ -256,6 +257,8 @@ QString usageText()
         "                        quorvant-cli was started in\n"
         "  --show-path           with --absolute: show each file's path\n"
         "  --overwrite           replace an existing document\n"
+        "  --searchable          a search box and sort buttons on the page (a script\n"
+        "                        and style inside the page, nothing fetched)\n"
         "\n"
         "Entries:\n"
         "  --mode MODE           picture (default), link or text\n"

@@ -77,5 +77,6 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.defaultFileName = defaults.fileName;
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
+    r.searchable = a.searchable;
     return r;
 }

@@ -1,6 +1,7 @@
 #include "generator/PageWriter.h"
 
 #include "generator/PageOutput.h"
+#include "generator/SearchAssets.h"
 
 #include <QtAlgorithms>
 
@@ -12,6 +13,8 @@ void PageWriter::writeHead()
     // Title and heading are written as typed: users put markup in them.
     out.putLine((request.title.isEmpty() ? request.defaultTitle : request.title).toLocal8Bit());
     out.putLine("</TITLE>");
+    if (request.searchable)
+        writeSearchHead();
     out.putLine("</HEAD>");
 
     const PageColors &colors = request.settings.colors;
@@ -26,20 +29,45 @@ void PageWriter::writeHead()
     }
     if (isPlainText())
         out.putLine("<FONT FACE = \"Courier New\">");
-    if (isTable())
+    if (isTable()) {
+        // The script keeps the number of columns when it re-flows the cells.
+        const QByteArray list = request.searchable
+                                    ? " class=qv data-cols=" + QByteArray::number(request.settings.table.columns)
+                                    : QByteArray();
         out.putLine("<TABLE BORDER = \"" + QByteArray::number(request.settings.table.borderWidth)
-                    + "\" CELLPADDING = \"5\">");
+                    + "\" CELLPADDING = \"5\"" + list + ">");
+    } else if (request.searchable) {
+        // Plain-text lines end with their list item instead of a line break.
+        out.putLine(isPlainText() ? "<UL class=\"qv lines\">" : "<UL class=qv>");
+    }
 }
 
-void PageWriter::openCell(int position)
+void PageWriter::writeSearchHead()
 {
-    if (!isTable())
+    out.putLine("<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">");
+    out.putLine("<STYLE>");
+    out.put(kSearchStyle);
+    // Dark only where the user left the colours alone: chosen colours stay.
+    if (request.settings.colors == PageColors())
+        out.put(kSearchDarkStyle);
+    out.putLine("</STYLE>");
+    out.putLine("<SCRIPT>");
+    out.put(kSearchScript);
+    out.putLine("</SCRIPT>");
+}
+
+void PageWriter::openCell(int position, QByteArrayView facts)
+{
+    if (!isTable()) {
+        if (request.searchable)
+            out.put("<LI" + facts.toByteArray() + ">");
         return;
+    }
     const TableSettings &table = request.settings.table;
     if ((position - 1) % table.columns == 0)
         out.putLine("<TR>");
     out.putLine("<TD ALIGN=\"" + table.align.toLocal8Bit() + "\" VALIGN=\"" + table.verticalAlign.toLocal8Bit()
-                + "\">");
+                + "\"" + facts.toByteArray() + ">");
 }
 
 void PageWriter::closeCell(int position, int entryCount)
@@ -53,6 +81,8 @@ void PageWriter::closeCell(int position, int entryCount)
 
 void PageWriter::writeTail(int entryCount, int subdirectoryCount, qint64 totalBytes)
 {
+    if (request.searchable && !isTable())
+        out.putLine("</UL>");
     if (isPlainText() && !isTable()) {
         out.putLine("<BR>");
         QByteArray totals;
