@@ -37,9 +37,14 @@ void PageWriter::writeHead()
         out.putLine("<TABLE BORDER = \"" + QByteArray::number(request.settings.table.borderWidth)
                     + "\" CELLPADDING = \"5\"" + list + ">");
     } else if (request.searchable) {
-        // Plain-text lines end with their list item instead of a line break.
-        out.putLine(isPlainText() ? "<UL class=\"qv lines\">" : "<UL class=qv>");
+        out.putLine(listTag());
     }
+}
+
+QByteArrayView PageWriter::listTag() const
+{
+    // Plain-text lines end with their list item instead of a line break.
+    return isPlainText() ? "<UL class=\"qv lines\">" : "<UL class=qv>";
 }
 
 void PageWriter::writeSearchHead()
@@ -59,8 +64,16 @@ void PageWriter::writeSearchHead()
 void PageWriter::openCell(int position, QByteArrayView facts)
 {
     if (!isTable()) {
-        if (request.searchable)
-            out.put("<LI" + facts.toByteArray() + ">");
+        if (!request.searchable)
+            return;
+        // The list comes in parts, so the script can leave those far from
+        // view undrawn on a long page: the browser then lays out a few
+        // parts, not every entry, after each search or sort.
+        if (position > 1 && (position - 1) % kEntriesPerListPart == 0) {
+            out.putLine("</UL>");
+            out.putLine(listTag());
+        }
+        out.put("<LI" + facts.toByteArray() + ">");
         return;
     }
     const TableSettings &table = request.settings.table;

@@ -24,8 +24,13 @@ public:
     void closeCell(int position, int entryCount);
     void writeTail(int entryCount, int subdirectoryCount, qint64 totalBytes);
 
+    // A searchable page without a table holds its entries in lists of at
+    // most this many.
+    static constexpr int kEntriesPerListPart = 256;
+
 private:
     void writeSearchHead();
+    QByteArrayView listTag() const;
     bool isTable() const { return request.settings.table.isTable(); }
     bool isPlainText() const { return request.settings.entryMode == EntryMode::PlainText; }
 

@@ -11,6 +11,7 @@
   // page keeps drawing and answering keys while a million entries are read.
   var SLICE_MS = 12;
   var MISSING = -9e15;  // a fact the page does not have sorts before any real one
+  var LONG_LIST_PARTS = 16;  // a list of more parts keeps only those near view
 
   var els = [];         // the entries, in page order
   var lists = [];       // {el, cols (0: a UL), first, end, kind, order}
@@ -32,37 +33,45 @@
     })();
   }
 
+  // Finds the sections, their lists and the contents lines in one pass over
+  // the page; the entries themselves are read afterwards, in slices.
   function collect() {
-    var found = document.querySelectorAll('[data-dir]');
-    var secEls = found.length ? Array.prototype.slice.call(found) : [document.body];
-    var tocs = {};
-    Array.prototype.forEach.call(document.querySelectorAll('[data-toc]'), function (e) {
-      var k = e.getAttribute('data-toc');
-      (tocs[k] = tocs[k] || []).push(e);
-    });
-    secEls.forEach(function (se) {
-      var dir = se === document.body ? '' : se.getAttribute('data-dir');
-      var sec = {el: se === document.body ? null : se, dir: dir, low: dir.toLowerCase(),
-                 toc: tocs[dir] || [], lists: [], hits: 0};
-      Array.prototype.forEach.call(se.querySelectorAll('ul.qv, table.qv'), function (le) {
-        var table = le.tagName === 'TABLE';
-        var items = table ? le.getElementsByTagName('td') : le.children;
-        var list = {el: le, cols: table ? Math.max(1, +le.getAttribute('data-cols') || 1) : 0,
-                    first: els.length, end: 0, kind: '', order: null, sec: sec};
-        for (var i = 0; i < items.length; i++) els.push(items[i]);
-        list.end = els.length;
-        list.kind = kindOf(els.slice(list.first, list.end));
+    var found = document.querySelectorAll('[data-dir], [data-toc], ul.qv, table.qv');
+    var tocs = {}, sec = null, inParts = null, containers = [];
+    Array.prototype.forEach.call(found, function (e) {
+      if (e.hasAttribute('data-toc')) {
+        var k = e.getAttribute('data-toc');
+        (tocs[k] = tocs[k] || []).push(e);
+        return;
+      }
+      var dir = e.getAttribute('data-dir');
+      if (dir !== null || !sec) {
+        sec = {el: dir !== null ? e : null, dir: dir || '', lists: [], hits: 0};
+        sec.low = sec.dir.toLowerCase();
+        sections.push(sec);
+        inParts = null;  // the list the section's UL parts make up together
+        if (dir !== null) return;
+      }
+      var table = e.tagName === 'TABLE';
+      var list = table || !inParts ? {el: e, cols: table ? Math.max(1, +e.getAttribute('data-cols') || 1) : 0,
+                                      parts: [], first: -1, end: 0, kind: '', order: null} : inParts;
+      if (list !== inParts) {
         sec.lists.push(list);
         lists.push(list);
-      });
-      sections.push(sec);
+        inParts = table ? null : list;
+      }
+      var part = table ? null : {el: e, size: 0, start: 0, far: false, empty: false};
+      if (part) list.parts.push(part);
+      containers.push({list: list, el: e, part: part});
     });
+    sections.forEach(function (s) { s.toc = tocs[s.dir] || []; });
+    return containers;
   }
 
   // Where an entry's name stands: a picture's caption, a link, or the
   // entry's first text (plain text), decided once per list.
   function kindOf(items) {
-    for (var i = 0; i < items.length; i++) {
+    for (var i = 0; i < items.length && i < 64; i++) {
       if (items[i].classList.contains('d')) continue;
       if (items[i].getElementsByTagName('strong').length) return 'strong';
       if (items[i].getElementsByTagName('a').length) return 'a';
@@ -72,8 +81,8 @@
   }
 
   function nameOf(e, kind) {
-    if (kind === 'strong' && !e.classList.contains('d')) return e.getElementsByTagName('strong')[0].textContent;
-    if (kind === 'a' && !e.classList.contains('d')) return e.getElementsByTagName('a')[0].textContent;
+    var n = kind === 'text' ? null : e.getElementsByTagName(kind)[0];
+    if (n) return n.textContent;
     var t = e.firstChild && e.firstChild.nodeType === 3 ? e.firstChild.nodeValue : '';
     if (e.tagName === 'TD') t = t.replace(/^\n/, '');
     // The padding before the first detail is at least two non-breaking spaces.
@@ -121,7 +130,7 @@
     var desc = sortKey.charAt(0) === '-';
     var key = desc ? sortKey.slice(1) : sortKey;
     var cmp = compare.hasOwnProperty(key) ? compare[key] : null;
-    if (cmp) naturalKeys();
+    if (key === 'name' || key === 'type') naturalKeys();
     if (key === 'size' && !sizes) sizes = numbers('data-s');
     if (key === 'date' && !times) times = numbers('data-t');
     lists.forEach(function (list) {
@@ -131,6 +140,7 @@
       if (cmp) order.sort(function (a, b) { return (dirs[b] - dirs[a]) || (desc ? cmp(b, a) : cmp(a, b)); });
       list.order = order;
       place(list);
+      if (!list.cols) sizeParts(list);
     });
     Object.keys(buttons).forEach(function (k) {
       var on = k === key, b = buttons[k];
@@ -140,19 +150,26 @@
     });
   }
 
-  // Puts a list's entries into the page in its order. A table is re-flowed:
-  // the shown cells fill its rows, as many to a row as the page had.
+  // The entry at position k (from 0) of a list in its present order.
+  function at(list, k) { return list.order ? list.order[k] : list.first + k; }
+
+  // Puts a list's entries into the page in its order. Each part keeps its
+  // number of entries; a part far from view gets its entries only when it
+  // comes near. A table is re-flowed: the shown cells fill its rows, as many
+  // to a row as the page had.
   function place(list) {
-    var order = list.order, frag = document.createDocumentFragment(), i, k;
-    var length = list.end - list.first;
+    var frag, i, k;
     if (!list.cols) {
-      for (i = 0; i < length; i++) frag.appendChild(els[order ? order[i] : list.first + i]);
-      list.el.appendChild(frag);
+      list.parts.forEach(function (part) {
+        if (!part.far) fill(list, part);
+        else if (!part.empty) empty(part);
+      });
       return;
     }
-    var row = null, n = 0;
+    var row = null, n = 0, length = list.end - list.first;
+    frag = document.createDocumentFragment();
     for (i = 0; i < length; i++) {
-      k = order ? order[i] : list.first + i;
+      k = at(list, i);
       if (!shown[k]) continue;
       if (n++ % list.cols === 0) row = frag.appendChild(document.createElement('tr'));
       row.appendChild(els[k]);
@@ -160,6 +177,81 @@
     var body = list.el.tBodies[0] || list.el;
     body.textContent = '';
     body.appendChild(frag);
+  }
+
+  function fill(list, part) {
+    var frag = document.createDocumentFragment();
+    for (var k = part.start; k < part.start + part.size; k++) frag.appendChild(els[at(list, k)]);
+    if (part.empty) {
+      part.el.classList.remove('qv-far');
+      part.el.style.height = '';
+    }
+    part.el.textContent = '';
+    part.el.appendChild(frag);
+    part.empty = false;
+  }
+
+  // A part far from view gives up its entries and keeps their height.
+  function empty(part) {
+    part.el.textContent = '';
+    part.el.classList.add('qv-far');
+    part.el.style.height = part.height + 'px';
+    part.empty = true;
+  }
+
+  // A part without shown entries is hidden; one far from view takes the
+  // height its shown entries will need.
+  function sizeParts(list) {
+    list.parts.forEach(function (part) {
+      var count = 0;
+      for (var k = part.start; k < part.start + part.size; k++) count += shown[at(list, k)];
+      part.el.hidden = count === 0;
+      part.height = Math.round(count * list.entryHeight);
+      if (part.empty) part.el.style.height = part.height + 'px';
+    });
+  }
+
+  // On a long list only the parts within a screen of view hold their
+  // entries; the others keep their height, so a search or sort moves and
+  // lays out a few hundred entries, not all of them. Only the script does
+  // this: the page alone is a plain page. Returns the parts to empty now.
+  function watchParts() {
+    var view = window.innerHeight, far = [];
+    var watcher = window.IntersectionObserver && new IntersectionObserver(function (records) {
+      records.forEach(function (r) {
+        var part = r.target.qvPart;
+        if (r.isIntersecting !== part.far) return;
+        part.far = !r.isIntersecting;
+        if (!part.far) {
+          if (part.empty) fill(part.list, part);
+        } else if (!part.empty) {
+          part.height = r.boundingClientRect.height;
+          empty(part);
+        }
+      });
+    }, {rootMargin: '100% 0px'});
+    // Every size is read before anything changes: one layout, not one per part.
+    var rects = lists.map(function (list) {
+      if (!list.parts.length) return [];
+      var first = list.parts[0].el.getBoundingClientRect(), last = list.parts[list.parts.length - 1].el.getBoundingClientRect();
+      list.entryHeight = Math.max(0, last.bottom - first.top) / Math.max(1, list.end - list.first);
+      if (!watcher || list.parts.length <= LONG_LIST_PARTS) return [];
+      return list.parts.map(function (part) { return part.el.getBoundingClientRect(); });
+    });
+    lists.forEach(function (list, l) {
+      rects[l].forEach(function (r, p) {
+        var part = list.parts[p];
+        part.list = list;
+        part.el.qvPart = part;
+        if (r.bottom < -view || r.top > 2 * view) {
+          part.far = true;
+          part.height = r.height;
+          far.push(part);
+        }
+        watcher.observe(part.el);
+      });
+    });
+    return far;
   }
 
   // Shows the entries whose name, or directory and name, hold the query.
@@ -188,7 +280,10 @@
               if (!list.cols) els[i].hidden = !hit;
             }
           }
-          if (list.cols && changed) place(list);
+          if (changed) {
+            if (list.cols) place(list);
+            else sizeParts(list);
+          }
         }
         var off = q !== '' && sec.hits === 0;
         if (sec.el) sec.el.hidden = off;
@@ -242,7 +337,7 @@
     count = bar.appendChild(document.createElement('span'));
     count.className = 'qv-n';
     count.setAttribute('aria-live', 'polite');
-    count.textContent = '\u2026 of ' + els.length;
+    count.textContent = '\u2026';
     var group = bar.appendChild(document.createElement('span'));
     group.className = 'qv-sort';
     group.setAttribute('role', 'group');
@@ -289,8 +384,11 @@
     document.body.insertBefore(bar, document.body.firstChild);
   }
 
+  // Start-up in slices, so a page of a million entries keeps drawing and
+  // scrolling: read the entries and their names, then empty the parts far
+  // from view (in long slices: the browser's work after each one grows with
+  // the entries still laid out), then apply the state of the fragment.
   function start() {
-    collect();
     var keys = ['name'];
     if (document.querySelector('.qv [data-s]')) keys.push('size');
     if (document.querySelector('.qv [data-t]')) keys.push('date');
@@ -299,24 +397,42 @@
     var state = readHash() || {q: '', sort: ''};
     query = state.q;
     box.value = query;
-    var n = els.length, i = 0;
-    names = new Array(n);
-    lows = new Array(n);
-    shown = new Uint8Array(n).fill(1);
-    dirs = new Uint8Array(n);
-    var listIndex = 0;
-    // The names are read in slices: a page of a million entries stays usable.
+    var containers = collect(), c = 0, far = null, f = 0;
+    names = [];
+    lows = [];
+    var isDir = [];
     slices(function (deadline) {
-      for (; listIndex < lists.length; listIndex++) {
-        var list = lists[listIndex];
-        if (i < list.first) i = list.first;
-        for (; i < list.end; i++) {
-          if ((i & 1023) === 0 && now() > deadline) return false;
-          var e = els[i];
-          dirs[i] = e.classList.contains('d') ? 1 : 0;
-          names[i] = nameOf(e, list.kind);
-          lows[i] = names[i].toLowerCase();
+      for (; c < containers.length; c++) {
+        if (now() > deadline) return false;
+        var it = containers[c], list = it.list;
+        var items = it.part ? it.el.children : it.el.getElementsByTagName('td');
+        if (list.first < 0) {
+          list.first = els.length;
+          list.kind = kindOf(items);
         }
+        if (it.part) {
+          it.part.size = items.length;
+          it.part.start = els.length - list.first;
+        }
+        for (var i = 0; i < items.length; i++) {
+          var e = items[i], dir = e.classList.contains('d');
+          var name = nameOf(e, dir ? 'text' : list.kind);
+          els.push(e);
+          isDir.push(dir ? 1 : 0);
+          names.push(name);
+          lows.push(name.toLowerCase());
+        }
+        list.end = els.length;
+      }
+      if (!far) {
+        shown = new Uint8Array(els.length).fill(1);
+        dirs = Uint8Array.from(isDir);
+        far = watchParts();
+        count.textContent = '\u2026 of ' + els.length;
+      }
+      for (var limit = deadline + 8 * SLICE_MS; f < far.length; f++) {
+        if (now() > limit) return false;
+        if (far[f].far) empty(far[f]);
       }
       ready = true;
       sortKey = state.sort;

@@ -165,3 +165,38 @@ test('without JavaScript the page reads and looks as one made without the option
   }
   await page.setJavaScriptEnabled(true);
 });
+
+// A whole-tree page by hand, as README.md beside the script describes it:
+// a contents list, then one section per directory, with or without a table.
+test('whole-tree page: search across sections, hits under their directory, sorting within each', async () => {
+  const head = fs.readFileSync(new URL(make('link', '--mode', 'link', '--searchable'))).toString()
+                 .match(/<HEAD>[^]*<\/HEAD>/)[0];
+  const entry = (tag, name, size) => `<${tag} data-s=${size}><A HREF="${name}">${name}</A>, ${size} Bytes`;
+  const tree = path.join(dir, 'tree.html');
+  fs.writeFileSync(tree, `<HTML>${head}<BODY><UL>
+<LI data-toc=""><A HREF="#d0">.</A><LI data-toc="photos"><A HREF="#d1">photos</A>
+<LI data-toc="docs/old"><A HREF="#d2">docs/old</A></UL>
+<DIV id=d0 data-dir=""><UL class=qv>${entry('LI', 'readme.txt', 5)}<BR><BR></UL></DIV>
+<DIV id=d1 data-dir="photos"><H2>photos</H2><UL class=qv>${['img10.jpg', 30, 'img2.jpg', 10, 'readme-photos.txt', 20]
+    .map((v, i, a) => i % 2 ? '' : entry('LI', v, a[i + 1]) + '<BR><BR>').join('')}</UL></DIV>
+<DIV id=d2 data-dir="docs/old"><H2>docs/old</H2><TABLE class=qv data-cols=2><TR>${entry('TD', 'b.txt', 3)}
+${entry('TD', 'a.txt', 2)}<TR>${entry('TD', 'img.txt', 1)}</TABLE></DIV></BODY></HTML>`);
+  const visibleToc = () => page.$$eval('[data-toc]', l => l.filter(e => !e.hidden).map(e => e.textContent.trim()).join(' '));
+  await open('file://' + tree);
+  await type('README');
+  assert.strictEqual(await shown(), 'readme.txt | readme-photos.txt');
+  assert.deepStrictEqual([await visibleToc(), (await state())[0]], ['. photos', '2 of 7']);
+  assert.strictEqual(await page.$eval('#d1 h2', h => h.getClientRects().length), 1);
+  await page.evaluate(() => { document.querySelector('#qv-q').value = ''; });
+  await type('old/');
+  assert.strictEqual(await shown(), 'b.txt a.txt | img.txt');
+  assert.strictEqual(await visibleToc(), 'docs/old');
+  await page.evaluate(() => { document.querySelector('#qv-q').value = ''; });
+  await type('photos/img1');
+  assert.strictEqual(await shown(), 'img10.jpg');
+  await page.keyboard.press('Escape');
+  await press('Size');
+  assert.strictEqual(await shown(), 'readme.txt | img2.jpg readme-photos.txt img10.jpg | img.txt a.txt | b.txt');
+  await press('Name');
+  assert.strictEqual(await shown(), 'readme.txt | img2.jpg img10.jpg readme-photos.txt | a.txt b.txt | img.txt');
+});
