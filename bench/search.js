@@ -4,6 +4,7 @@
 // sort until the next frame is drawn, and the longest task after the page
 // was parsed. Prints one JSON line. Called by bench/search.sh.
 //   node bench/search.js file:///path/page.html
+//   node bench/search.js --plain file:///path/page.html   (load times only)
 'use strict';
 const {launch} = require('../tests/browser/browser.js');
 
@@ -47,12 +48,23 @@ function timed(action, arg) {
   });
 }
 
+// A page without the option: only when the browser had parsed and loaded it.
+async function loadOnly(page, url) {
+  await page.goto(url, {waitUntil: 'load', timeout: 0});
+  const load = await page.evaluate(() => {
+    const nav = performance.getEntriesByType('navigation')[0];
+    return {domContentLoaded: nav.domContentLoadedEventStart, load: nav.loadEventEnd};
+  });
+  console.log(JSON.stringify({url, load}));
+}
+
 (async () => {
-  const url = process.argv[2];
+  const [url, plain] = process.argv[2] === '--plain' ? [process.argv[3], true] : [process.argv[2], false];
   const browser = await launch();
   try {
     const page = await browser.newPage();
     await page.setViewport({width: 1280, height: 900});
+    if (plain) return await loadOnly(page, url);
     await page.evaluateOnNewDocument(watch);
     await page.goto(url, {waitUntil: 'load', timeout: 0});
     await page.waitForFunction(() => window.__qv.answered, {timeout: 0, polling: 50});

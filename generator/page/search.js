@@ -182,10 +182,7 @@
   function fill(list, part) {
     var frag = document.createDocumentFragment();
     for (var k = part.start; k < part.start + part.size; k++) frag.appendChild(els[at(list, k)]);
-    if (part.empty) {
-      part.el.classList.remove('qv-far');
-      part.el.style.height = '';
-    }
+    if (part.empty) part.el.style.height = '';
     part.el.textContent = '';
     part.el.appendChild(frag);
     part.empty = false;
@@ -194,7 +191,6 @@
   // A part far from view gives up its entries and keeps their height.
   function empty(part) {
     part.el.textContent = '';
-    part.el.classList.add('qv-far');
     part.el.style.height = part.height + 'px';
     part.empty = true;
   }
