@@ -200,3 +200,28 @@ ${entry('TD', 'a.txt', 2)}<TR>${entry('TD', 'img.txt', 1)}</TABLE></DIV></BODY><
   await press('Name');
   assert.strictEqual(await shown(), 'readme.txt | img2.jpg img10.jpg readme-photos.txt | a.txt b.txt | img.txt');
 });
+
+// A long list comes in parts; only those near view hold their entries.
+test('a long list: order, search and scrolling across its parts', async () => {
+  const many = path.join(dir, 'many');
+  fs.mkdirSync(many);
+  for (let i = 0; i < 5000; i++) fs.writeFileSync(path.join(many, `n${i}.dat`), 'x'.repeat((i * 7919) % 5000));
+  execFileSync(CLI, ['--settings', path.join(dir, 'none.ini'), '--name', 'many', '--filter', '*.dat', '--mode', 'text',
+                     '--size', '--searchable', many]);
+  await open('file://' + path.join(many, 'many.html') + '#sort=-size');
+  const lines = () => page.$$eval('ul.qv li:not([hidden])', l => l.map(e => e.textContent.split('\u00a0')[0]));
+  const bySize = [...Array(5000).keys()].sort((a, b) => (b * 7919) % 5000 - (a * 7919) % 5000).map(i => `n${i}.dat`);
+  assert.deepStrictEqual((await lines()).slice(0, 3), bySize.slice(0, 3));
+  assert.ok((await lines()).length < 2000, 'parts far from view hold no entries');
+  await type('9');
+  const hits = bySize.filter(n => n.includes('9'));
+  assert.strictEqual((await state())[0], `${hits.length} of 5000`);
+  const height = () => page.evaluate(() => document.documentElement.scrollHeight);
+  const estimated = await height();  // parts far from view stand in at the height of their hits
+  await page.evaluate(() => window.scrollTo(0, document.body.scrollHeight));
+  await page.waitForFunction(last => [...document.querySelectorAll('ul.qv li:not([hidden])')].pop().textContent.startsWith(last),
+                             {}, hits[hits.length - 1]);
+  const tail = await lines();  // the parts near the end of the page, in the sorted order
+  assert.deepStrictEqual(tail, hits.slice(-tail.length));
+  assert.ok(Math.abs(await height() - estimated) < estimated / 20, `${estimated} -> ${await height()}`);
+});
