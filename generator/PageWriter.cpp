@@ -77,8 +77,14 @@ void PageWriter::openCell(int position, QByteArrayView facts)
         return;
     }
     const TableSettings &table = request.settings.table;
-    if ((position - 1) % table.columns == 0)
+    if ((position - 1) % table.columns == 0) {
+        // A searchable table comes in row groups of about as many cells as
+        // a list part: the script lays out the groups near view only.
+        const int rowsPerPart = qMax(1, kEntriesPerListPart / table.columns);
+        if (request.searchable && (position - 1) % (table.columns * rowsPerPart) == 0)
+            out.putLine("<TBODY>");
         out.putLine("<TR>");
+    }
     out.putLine("<TD ALIGN=\"" + table.align.toLocal8Bit() + "\" VALIGN=\"" + table.verticalAlign.toLocal8Bit()
                 + "\"" + facts.toByteArray() + ">");
 }

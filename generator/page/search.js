@@ -60,9 +60,12 @@
         lists.push(list);
         inParts = table ? null : list;
       }
-      var part = table ? null : {el: e, size: 0, start: 0, far: false, empty: false};
-      if (part) list.parts.push(part);
-      containers.push({list: list, el: e, part: part});
+      // A table's parts are its row groups; a list's, its ULs.
+      Array.prototype.forEach.call(table ? e.tBodies : [e], function (pe) {
+        var part = {el: pe, size: 0, start: 0, far: false, empty: false};
+        list.parts.push(part);
+        containers.push({list: list, el: pe, part: part});
+      });
     });
     sections.forEach(function (s) { s.toc = tocs[s.dir] || []; });
     return containers;
@@ -140,7 +143,7 @@
       if (cmp) order.sort(function (a, b) { return (dirs[b] - dirs[a]) || (desc ? cmp(b, a) : cmp(a, b)); });
       list.order = order;
       place(list);
-      if (!list.cols) sizeParts(list);
+      sizeParts(list);
     });
     Object.keys(buttons).forEach(function (k) {
       var on = k === key, b = buttons[k];
@@ -153,35 +156,36 @@
   // The entry at position k (from 0) of a list in its present order.
   function at(list, k) { return list.order ? list.order[k] : list.first + k; }
 
-  // Puts a list's entries into the page in its order. Each part keeps its
-  // number of entries; a part far from view gets its entries only when it
-  // comes near. A table is re-flowed: the shown cells fill its rows, as many
-  // to a row as the page had.
+  // Puts a list's entries into the page in its order. Each part of a list
+  // keeps its number of entries. A table is re-flowed: the shown cells fill
+  // its rows, as many to a row as the page had, and each part as many rows.
+  // A part far from view gets its entries only when it comes near.
   function place(list) {
-    var frag, i, k;
-    if (!list.cols) {
-      list.parts.forEach(function (part) {
-        if (!part.far) fill(list, part);
-        else if (!part.empty) empty(part);
+    if (list.cols) {
+      var shownCells = [];
+      for (var i = 0; i < list.end - list.first; i++) {
+        var k = at(list, i);
+        if (shown[k]) shownCells.push(k);
+      }
+      list.cells = shownCells;
+      list.parts.forEach(function (part, p) {
+        part.start = p * list.perPart;
+        part.size = Math.max(0, Math.min(list.perPart, shownCells.length - part.start));
       });
-      return;
     }
-    var row = null, n = 0, length = list.end - list.first;
-    frag = document.createDocumentFragment();
-    for (i = 0; i < length; i++) {
-      k = at(list, i);
-      if (!shown[k]) continue;
-      if (n++ % list.cols === 0) row = frag.appendChild(document.createElement('tr'));
-      row.appendChild(els[k]);
-    }
-    var body = list.el.tBodies[0] || list.el;
-    body.textContent = '';
-    body.appendChild(frag);
+    list.parts.forEach(function (part) {
+      if (!part.far) fill(list, part);
+      else if (!part.empty) empty(part);
+    });
   }
 
   function fill(list, part) {
-    var frag = document.createDocumentFragment();
-    for (var k = part.start; k < part.start + part.size; k++) frag.appendChild(els[at(list, k)]);
+    var frag = document.createDocumentFragment(), row = null;
+    for (var j = 0; j < part.size; j++) {
+      var e = list.cols ? els[list.cells[part.start + j]] : els[at(list, part.start + j)];
+      if (list.cols && j % list.cols === 0) row = frag.appendChild(document.createElement('tr'));
+      (row || frag).appendChild(e);
+    }
     if (part.empty) part.el.style.height = '';
     part.el.textContent = '';
     part.el.appendChild(frag);
@@ -191,19 +195,30 @@
   // A part far from view gives up its entries and keeps their height.
   function empty(part) {
     part.el.textContent = '';
-    part.el.style.height = part.height + 'px';
+    if (part.list && part.list.cols) {
+      // A row group takes its height from its rows: one empty cell holds it.
+      part.spacer = part.el.insertRow().insertCell();
+      part.spacer.colSpan = part.list.cols;
+      part.spacer.style.cssText = 'padding:0;border:0';
+    }
     part.empty = true;
+    setHeight(part);
+  }
+
+  function setHeight(part) {
+    (part.spacer && part.el.contains(part.spacer) ? part.spacer : part.el).style.height = part.height + 'px';
   }
 
   // A part without shown entries is hidden; one far from view takes the
-  // height its shown entries will need.
+  // height its shown entries (in a table: their rows) will need.
   function sizeParts(list) {
     list.parts.forEach(function (part) {
       var count = 0;
-      for (var k = part.start; k < part.start + part.size; k++) count += shown[at(list, k)];
+      if (list.cols) count = Math.ceil(part.size / list.cols);
+      else for (var k = part.start; k < part.start + part.size; k++) count += shown[at(list, k)];
       part.el.hidden = count === 0;
       part.height = Math.round(count * list.entryHeight);
-      if (part.empty) part.el.style.height = part.height + 'px';
+      if (part.empty) setHeight(part);
     });
   }
 
@@ -230,14 +245,24 @@
     var rects = lists.map(function (list) {
       if (!list.parts.length) return [];
       var first = list.parts[0].el.getBoundingClientRect(), last = list.parts[list.parts.length - 1].el.getBoundingClientRect();
-      list.entryHeight = Math.max(0, last.bottom - first.top) / Math.max(1, list.end - list.first);
+      list.parts.forEach(function (part) { part.list = list; });
+      var entries = list.end - list.first;
+      list.entryHeight = Math.max(0, last.bottom - first.top) / Math.max(1, list.cols ? Math.ceil(entries / list.cols) : entries);
       if (!watcher || list.parts.length <= LONG_LIST_PARTS) return [];
+      if (list.cols) list.widths = Array.prototype.map.call(list.el.rows[0].cells, function (c) { return c.getBoundingClientRect().width; })
+        .concat(list.el.getBoundingClientRect().width);
       return list.parts.map(function (part) { return part.el.getBoundingClientRect(); });
     });
     lists.forEach(function (list, l) {
+      // Columns keep the widths the whole table gave them, whichever rows are there.
+      if (list.widths) {
+        var group = list.el.insertBefore(document.createElement('colgroup'), list.el.firstChild);
+        list.widths.slice(0, -1).forEach(function (w) { group.appendChild(document.createElement('col')).style.width = w + 'px'; });
+        list.el.style.tableLayout = 'fixed';
+        list.el.style.width = list.widths[list.widths.length - 1] + 'px';
+      }
       rects[l].forEach(function (r, p) {
         var part = list.parts[p];
-        part.list = list;
         part.el.qvPart = part;
         if (r.bottom < -view || r.top > 2 * view) {
           part.far = true;
@@ -278,7 +303,7 @@
           }
           if (changed) {
             if (list.cols) place(list);
-            else sizeParts(list);
+            sizeParts(list);
           }
         }
         var off = q !== '' && sec.hits === 0;
@@ -401,15 +426,15 @@
       for (; c < containers.length; c++) {
         if (now() > deadline) return false;
         var it = containers[c], list = it.list;
-        var items = it.part ? it.el.children : it.el.getElementsByTagName('td');
+        var items = list.cols ? it.el.getElementsByTagName('td') : it.el.children;
         if (list.first < 0) {
           list.first = els.length;
           list.kind = kindOf(items);
         }
-        if (it.part) {
-          it.part.size = items.length;
-          it.part.start = els.length - list.first;
-        }
+        it.part.size = items.length;
+        it.part.start = els.length - list.first;
+        // A table part holds whole rows: as many cells as its first part.
+        if (list.cols && !list.perPart) list.perPart = Math.max(1, it.el.rows.length) * list.cols;
         for (var i = 0; i < items.length; i++) {
           var e = items[i], dir = e.classList.contains('d');
           var name = nameOf(e, dir ? 'text' : list.kind);
@@ -423,10 +448,17 @@
       if (!far) {
         shown = new Uint8Array(els.length).fill(1);
         dirs = Uint8Array.from(isDir);
+        lists.forEach(function (l) {
+          if (!l.cols) return;
+          l.cells = [];
+          for (var k = l.first; k < l.end; k++) l.cells.push(k);
+        });
         far = watchParts();
         count.textContent = '\u2026 of ' + els.length;
       }
-      for (var limit = deadline + 8 * SLICE_MS; f < far.length; f++) {
+      // Long slices here: the browser's work after each grows with the
+      // entries still laid out (and a table is laid out whole).
+      for (var limit = now() + 25 * SLICE_MS; f < far.length; f++) {
         if (now() > limit) return false;
         if (far[f].far) empty(far[f]);
       }
