@@ -457,8 +457,9 @@
         count.textContent = '\u2026 of ' + els.length;
       }
       // Long slices here: the browser's work after each grows with the
-      // entries still laid out (and a table is laid out whole).
-      for (var limit = now() + 25 * SLICE_MS; f < far.length; f++) {
+      // entries still laid out (and a table is laid out whole), so a few
+      // long pauses cost far less in all than many short ones.
+      for (var limit = now() + 80 * SLICE_MS; f < far.length; f++) {
         if (now() > limit) return false;
         if (far[f].far) empty(far[f]);
       }
