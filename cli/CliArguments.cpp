@@ -30,6 +30,7 @@ const OptionSpec kOptions[] = {
     {"absolute", nullptr, "absolute links; the document goes into the directory quorvant-cli was started in"},
     {"show-path", nullptr, "with --absolute: show each file's path"},
     {"overwrite", nullptr, "replace an existing document"},
+    {"searchable", nullptr, "a search box and sort buttons on the page (a script and style inside the page, nothing fetched)"},
     {"mode", "MODE", "picture (default), link or text"},
     {"size", nullptr, "show each file's size"},
     {"date", nullptr, "show each file's date"},
@@ -117,7 +118,7 @@ QString readTextsAndSwitches(const QCommandLineParser &p, CliArguments &a)
         {"size", &a.size},            {"date", &a.date},       {"picture-size", &a.pictureSize},
         {"modern-pictures", &a.modernPictures}, {"shrink", &a.shrink}, {"picture-link", &a.pictureLink},
         {"subdirs", &a.subdirs},      {"absolute", &a.absolute}, {"show-path", &a.showPath},
-        {"overwrite", &a.overwrite},
+        {"overwrite", &a.overwrite}, {"searchable", &a.searchable},
     };
     for (const auto &[name, target] : switches)
         *target = isSet(name);

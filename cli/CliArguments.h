@@ -36,6 +36,7 @@ struct CliArguments {
     bool absolute = false;
     bool showPath = false;
     bool overwrite = false;
+    bool searchable = false;
 
     std::optional<int> columns;
     std::optional<int> border;

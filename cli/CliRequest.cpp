@@ -76,5 +76,6 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.showSubdirectories = a.mode == EntryMode::PlainText && a.subdirs;
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
+    r.searchable = a.searchable;
     return r;
 }

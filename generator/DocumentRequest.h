@@ -23,5 +23,6 @@ struct DocumentRequest {
     bool showSubdirectories = false;  // plain-text mode only
     bool modernPictures = false; // sizes also of PNG, WebP, BMP and JPEG pictures of any layout
     int screenWidth = 1024;     // limits shrunk pictures
+    bool searchable = false;    // a search box and sort buttons, run by a script inside the page
     DocumentSettings settings;
 };

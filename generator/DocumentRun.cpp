@@ -108,7 +108,8 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
             const SubdirectoryListing listing = listSubdirectories(request.directory, QLocale::system());
             columns.nameWidth = qMax(columns.nameWidth, listing.longestName);
             writeSubdirectoryLines(out, listing, withTrailingSeparator(request.directory, nativePathStyle()),
-                                   request.settings.showPath, request.fileDate, columns.nameWidth);
+                                   request.settings.showPath, request.fileDate, columns.nameWidth,
+                                   request.searchable);
             result.subdirectoryCount = int(listing.names.size());
             columns.afterSubdirectoryLines = result.subdirectoryCount > 0;
         }
@@ -119,8 +120,9 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
     for (const QString &name : request.selectedNames) {
         ++position;
         feedback.entryWritten(position);
-        page.openCell(position);
-        entries.writeEntry(name, ahead ? ahead->at(position - 1) : nothingWanted);
+        const EntryFacts &facts = ahead ? ahead->at(position - 1) : nothingWanted;
+        page.openCell(position, entries.factAttributes(facts));
+        entries.writeEntry(name, facts);
         page.closeCell(position, result.fileCount);
     }
     result.totalBytes = entries.totalBytes();

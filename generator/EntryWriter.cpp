@@ -44,6 +44,23 @@ void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
     lineBreak();
 }
 
+QByteArray EntryWriter::factAttributes(const EntryFacts &entryFacts) const
+{
+    QByteArray attributes;
+    if (!request.searchable || !entryFacts.opened)
+        return attributes;
+    // Unquoted numbers and one-letter names: they are repeated for every entry.
+    if (request.fileSize)
+        attributes += " data-s=" + QByteArray::number(entryFacts.size);
+    if (request.fileDate)
+        attributes += " data-t=" + QByteArray::number(entryFacts.modifiedSecs);
+    if (request.pictureSize && entryFacts.picture && entryFacts.pictureSize) {
+        attributes += " data-w=" + QByteArray::number(entryFacts.pictureSize->width) + " data-h="
+                      + QByteArray::number(entryFacts.pictureSize->height);
+    }
+    return attributes;
+}
+
 void EntryWriter::writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth)
 {
     const QByteArray text = htmlText(displayText);
@@ -152,8 +169,9 @@ void EntryWriter::lineBreak()
 {
     if (isTable())
         return;
+    // A searchable page's list item ends its line itself.
     if (request.settings.entryMode == EntryMode::PlainText)
-        out.putLine("<BR>");
+        out.putLine(request.searchable ? "" : "<BR>");
     else
         out.putLine("<BR><BR>");
 }

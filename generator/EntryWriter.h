@@ -28,6 +28,11 @@ public:
 
     // facts: what the entry's details need from its file, gathered before.
     void writeEntry(const QString &name, const EntryFacts &facts);
+    // A searchable page's data attributes of the entry, each with its
+    // leading blank: the raw facts behind the details it shows (bytes,
+    // modification time in seconds since 1970, picture width and height),
+    // which the page's script sorts on. Empty on other pages.
+    QByteArray factAttributes(const EntryFacts &facts) const;
     // The sizes of the link and plain-text entries written so far.
     qint64 totalBytes() const { return total; }
 

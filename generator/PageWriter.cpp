@@ -1,6 +1,7 @@
 #include "generator/PageWriter.h"
 
 #include "generator/PageOutput.h"
+#include "generator/SearchAssets.h"
 
 #include <QtAlgorithms>
 
@@ -12,6 +13,8 @@ void PageWriter::writeHead()
     // Title and heading are written as typed: users put markup in them.
     out.putLine(request.texts.title.toLocal8Bit());
     out.putLine("</TITLE>");
+    if (request.searchable)
+        writeSearchHead();
     out.putLine("</HEAD>");
 
     const PageColors &colors = request.settings.colors;
@@ -24,20 +27,64 @@ void PageWriter::writeHead()
         out.putLine("<H1>" + request.texts.heading->toLocal8Bit() + "</H1>");
     if (isPlainText())
         out.putLine("<FONT FACE = \"Courier New\">");
-    if (isTable())
+    if (isTable()) {
+        // The script keeps the number of columns when it re-flows the cells.
+        const QByteArray list = request.searchable
+                                    ? " class=qv data-cols=" + QByteArray::number(request.settings.table.columns)
+                                    : QByteArray();
         out.putLine("<TABLE BORDER = \"" + QByteArray::number(request.settings.table.borderWidth)
-                    + "\" CELLPADDING = \"5\">");
+                    + "\" CELLPADDING = \"5\"" + list + ">");
+    } else if (request.searchable) {
+        out.putLine(listTag());
+    }
 }
 
-void PageWriter::openCell(int position)
+QByteArrayView PageWriter::listTag() const
 {
-    if (!isTable())
+    // Plain-text lines end with their list item instead of a line break.
+    return isPlainText() ? "<UL class=\"qv lines\">" : "<UL class=qv>";
+}
+
+void PageWriter::writeSearchHead()
+{
+    out.putLine("<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">");
+    out.putLine("<STYLE>");
+    out.put(kSearchStyle);
+    // Dark only where the user left the colours alone: chosen colours stay.
+    if (request.settings.colors == PageColors())
+        out.put(kSearchDarkStyle);
+    out.putLine("</STYLE>");
+    out.putLine("<SCRIPT>");
+    out.put(kSearchScript);
+    out.putLine("</SCRIPT>");
+}
+
+void PageWriter::openCell(int position, QByteArrayView facts)
+{
+    if (!isTable()) {
+        if (!request.searchable)
+            return;
+        // The list comes in parts, so the script can leave those far from
+        // view undrawn on a long page: the browser then lays out a few
+        // parts, not every entry, after each search or sort.
+        if (position > 1 && (position - 1) % kEntriesPerListPart == 0) {
+            out.putLine("</UL>");
+            out.putLine(listTag());
+        }
+        out.put("<LI" + facts.toByteArray() + ">");
         return;
+    }
     const TableSettings &table = request.settings.table;
-    if ((position - 1) % table.columns == 0)
+    if ((position - 1) % table.columns == 0) {
+        // A searchable table comes in row groups of about as many cells as
+        // a list part: the script lays out the groups near view only.
+        const int rowsPerPart = qMax(1, kEntriesPerListPart / table.columns);
+        if (request.searchable && (position - 1) % (table.columns * rowsPerPart) == 0)
+            out.putLine("<TBODY>");
         out.putLine("<TR>");
+    }
     out.putLine("<TD ALIGN=\"" + table.align.toLocal8Bit() + "\" VALIGN=\"" + table.verticalAlign.toLocal8Bit()
-                + "\">");
+                + "\"" + facts.toByteArray() + ">");
 }
 
 void PageWriter::closeCell(int position, int entryCount)
@@ -51,6 +98,8 @@ void PageWriter::closeCell(int position, int entryCount)
 
 void PageWriter::writeTail(int entryCount, int subdirectoryCount, qint64 totalBytes)
 {
+    if (request.searchable && !isTable())
+        out.putLine("</UL>");
     if (isPlainText() && !isTable()) {
         out.putLine("<BR>");
         QByteArray totals;

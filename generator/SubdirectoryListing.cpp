@@ -18,7 +18,9 @@ SubdirectoryListing listSubdirectories(const QString &dir, const QLocale &locale
     for (const QFileInfo &info : found) {
         const QString name = info.fileName();
         listing.names << name;
-        listing.dates.insert(name, dateText(info.lastModified(), locale));
+        const QDateTime modified = info.lastModified();
+        listing.dates.insert(name, dateText(modified, locale));
+        listing.modified.insert(name, modified.toSecsSinceEpoch());
         listing.longestName = qMax(listing.longestName, int(name.size()));
     }
 
@@ -33,9 +35,15 @@ SubdirectoryListing listSubdirectories(const QString &dir, const QLocale &locale
 }
 
 void writeSubdirectoryLines(PageOutput &out, const SubdirectoryListing &listing, const QString &dirPath,
-                            bool showPath, bool withDates, int nameColumn)
+                            bool showPath, bool withDates, int nameColumn, bool searchable)
 {
     for (const QString &name : listing.names) {
+        if (searchable) {
+            const auto modified = listing.modified.constFind(name);
+            out.put(withDates && modified != listing.modified.constEnd()
+                        ? "<LI class=d data-t=" + QByteArray::number(*modified) + '>'
+                        : QByteArray("<LI class=d>"));
+        }
         out.put(htmlText(showPath ? dirPath + name : name));
         out.pad(nameColumn + 10 - int(name.size()));
         out.put("Directory");
@@ -43,6 +51,6 @@ void writeSubdirectoryLines(PageOutput &out, const SubdirectoryListing &listing,
             out.put("&nbsp;&nbsp;&nbsp;");
             out.put(listing.dates.value(name, QStringLiteral("unknown")).toLocal8Bit());
         }
-        out.putLine("<BR>");
+        out.putLine(searchable ? "" : "<BR>");
     }
 }

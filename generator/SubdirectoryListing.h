@@ -13,6 +13,7 @@ class PageOutput;
 struct SubdirectoryListing {
     QStringList names;               // sorted
     QHash<QString, QString> dates;   // name -> date text
+    QHash<QString, qint64> modified; // name -> seconds since 1970, for a searchable page
     int longestName = 0;             // in characters
 };
 
@@ -20,6 +21,7 @@ struct SubdirectoryListing {
 SubdirectoryListing listSubdirectories(const QString &dir, const QLocale &locale);
 
 // dirPath ends with its separator and stands before each name when showPath
-// is set; nameColumn is the width the names are padded to.
+// is set; nameColumn is the width the names are padded to. On a searchable
+// page each line is a list item marked as a directory, with its time.
 void writeSubdirectoryLines(PageOutput &out, const SubdirectoryListing &listing, const QString &dirPath,
-                            bool showPath, bool withDates, int nameColumn);
+                            bool showPath, bool withDates, int nameColumn, bool searchable = false);

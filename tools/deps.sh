@@ -17,6 +17,16 @@ QUORVANT_PACKAGES=(
 # ./test also builds the Debian package and checks it.
 QUORVANT_PACKAGE_CHECKS=(dpkg-dev file desktop-file-utils appstream lintian)
 
+# ./test also runs the searchable page in Debian's Chromium, driven from
+# Node.js by puppeteer-core (tests/browser). A Node.js installed from
+# elsewhere brings its own npm and is kept: Debian's only where none is.
+quorvant_browser_packages() {
+  local packages=(chromium)
+  command -v node >/dev/null || packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)
+  echo "${packages[@]}"
+}
+
 quorvant_missing_packages() {
   local p missing=()
   for p in "$@"; do
