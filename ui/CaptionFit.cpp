@@ -50,3 +50,12 @@ void fitCaptionFont(QWidget *control, const QFont &font)
         control->setFont(smaller);
     }
 }
+
+void fitMarkedCaptions(QWidget *window, const QFont &font)
+{
+    // findChildren lists a parent before its children.
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->property("fitCaption").toBool())
+            fitCaptionFont(control, font);
+    }
+}
