@@ -38,8 +38,6 @@ int neededWidth(const QWidget *control)
     return 0;
 }
 
-}  // namespace
-
 void fitCaptionFont(QWidget *control, const QFont &font)
 {
     control->setFont(font);
@@ -50,6 +48,8 @@ void fitCaptionFont(QWidget *control, const QFont &font)
         control->setFont(smaller);
     }
 }
+
+}  // namespace
 
 void fitMarkedCaptions(QWidget *window, const QFont &font)
 {

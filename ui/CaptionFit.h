@@ -7,10 +7,8 @@
 class QFont;
 class QWidget;
 
-// Sets font on control, or, when its caption does not fit, the largest
-// smaller pixel size (not below 8) that fits. The font is set explicitly,
-// so a shrunken group box does not shrink its children.
-void fitCaptionFont(QWidget *control, const QFont &font);
-
-// Fits each control of window marked "fitCaption", parents before children.
+// Sets font on each control of window marked "fitCaption", or, when its
+// caption does not fit, the largest smaller pixel size (not below 8) that
+// fits. The font is set explicitly, so a shrunken group box does not shrink
+// its children.
 void fitMarkedCaptions(QWidget *window, const QFont &font);

@@ -34,8 +34,6 @@ public:
     QString mask() const { return fileMask; }
     void setDirectory(const QString &directory);
     void setMask(const QString &mask);
-    // Reads the directory again; the selection is cleared.
-    void reread();
 
     int count() const;
     QString item(int index) const;
@@ -53,6 +51,8 @@ signals:
     void userSelectionChanged();
 
 private:
+    // Reads the directory again; the selection is cleared.
+    void reread();
     void rebuildSelectionCache() const;
 
     FileListModel *listModel = nullptr;

@@ -163,8 +163,8 @@ private slots:
         // The path from the root down, then the visible subdirectories in name order.
         const QStringList parts = fx.workDir.path().split('/', Qt::SkipEmptyParts);
         QStringList entries;
-        for (int i = 0; i < dirs->entryCount(); ++i)
-            entries << dirs->entryText(i);
+        for (int i = 0; i < dirs->model()->rowCount(); ++i)
+            entries << dirs->model()->index(i, 0).data().toString();
         QCOMPARE(entries, QStringList(native(QDir::rootPath())) + parts + QStringList({"beta", "sub", "Zed"}));
         QCOMPARE(dirs->currentDirectoryRow(), parts.size());
         QCOMPARE(dirs->entryPath(parts.size() - 1), native(QFileInfo(work.path()).path()));
