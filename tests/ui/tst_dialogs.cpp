@@ -41,28 +41,31 @@ private slots:
         fx.colors.nextAnswer = QColor(0x12, 0x34, 0x56);
         fx.scriptDialogs([&](QDialog &d) {
             fx.click("backgroundColorButton", &d);
-            QTest::mouseClick(fx.get("linkSwatch", &d), Qt::LeftButton);  // the built-in default
             fx.check("standardBrowserCheck", &d)->setChecked(false);
             QVERIFY(fx.edit("browserEdit", &d)->isEnabled());  // a program of one's own may be typed
             fx.edit("titleEdit", &d)->setText("Typed title");
             fx.check("playSoundCheck", &d)->setChecked(true);
             fx.check("modernPicturesCheck", &d)->setChecked(true);
+            QTest::mouseClick(fx.get("linkSwatch", &d), Qt::LeftButton);  // the built-in default
             fx.click("cancelButton", &d);
         });
         fx.click("programOptionsButton");
         // The window's own colours change only with a save; red is the number's low byte.
         QCOMPARE(fx.get<ColorSwatch>("linkSwatch")->color(), QColor(255, 0, 0));
         QVERIFY(window.documentRequest().settings.colors.link == 255 && fx.get<ColorSwatch>("backgroundSwatch")->color() == Qt::lightGray);
+        QTest::mouseClick(fx.get("backgroundSwatch"), Qt::LeftButton);  // back to the default, as it is now
+        QCOMPARE(window.documentRequest().settings.colors.background, 0x563412);
 
         // The next opening reloads the texts and shows what was kept.
         QStringList seen;
         fx.scriptDialogs([&](QDialog &d) {
             seen = {fx.edit("titleEdit", &d)->text(), fx.edit("browserEdit", &d)->text(),
-                    QString::number(fx.edit("browserEdit", &d)->isEnabled()), fx.get<ColorSwatch>("backgroundSwatch", &d)->color().name()};
+                    QString::number(fx.edit("browserEdit", &d)->isEnabled()), fx.get<ColorSwatch>("backgroundSwatch", &d)->color().name(),
+                    QString::number(fx.check("playSoundCheck", &d)->isChecked() || fx.check("modernPicturesCheck", &d)->isChecked())};
         });
         fx.click("programOptionsButton");
         // The standard browser's value is no program: the field is empty.
-        QCOMPARE(seen, QStringList({kDefaultTitleText, "", "1", "#123456"}));
+        QCOMPARE(seen, QStringList({kDefaultTitleText, "", "1", "#123456", "0"}));
 
         // Colours and the browser choice took effect at once, and Exit keeps them.
         const SavedDefaults saved = fx.savedAtExit();
@@ -116,7 +119,8 @@ private slots:
         fx.click("programOptionsButton");
         QCOMPARE(window.pos(), QPoint(10, 20));
         QCOMPARE(centredTopLeft(600, 400, 640, 489), QPoint(0, 0));  // never off the top or left
-        fx.click("exitButton");  // saved while the standard browser is in use: no browser
+        QVERIFY(!fx.savedAtExit().playSound);
+        // Saved while the standard browser is in use: no browser.
         QCOMPARE(IniFile(fx.settingsPath()).readString("Default", "Browserdefault", "none"), QString());
     }
 

@@ -46,19 +46,31 @@ private slots:
 
     void headingPathAndCopyButtons()
     {
-        WindowFixture fx;
+        WindowFixture fx({}, "[Default]\r\nHeadingdefault=Default heading\r\n");
         MainWindow &window = fx.start();
         for (const char *box : {"centerCheck", "fileDateCheck", "pictureSizeCheck"})
             fx.check(box)->setChecked(true);
         const DocumentRequest r = window.documentRequest();
         QVERIFY(r.center && !r.fileSize && r.fileDate && r.pictureSize);
 
+        // A mode's boxes are enabled with it only, and a disabled box is never left ticked.
+        QCheckBox *shrink = fx.check("shrinkToFitCheck"), *subdirectories = fx.check("showSubdirectoriesCheck");
+        QVERIFY(!subdirectories->isEnabled() && !fx.check("showPathCheck")->isEnabled());  // as started
+        shrink->setChecked(true);
+        fx.click("plainTextModeRadio");
+        subdirectories->setChecked(true);
+        QVERIFY(!shrink->isEnabled() && window.documentRequest().showSubdirectories);
+        fx.click("pictureModeRadio");
+        fx.check("pictureAsLinkCheck")->setChecked(true);
+        const DocumentRequest p = window.documentRequest();
+        QVERIFY(!p.shrinkToFit && p.pictureAsLink && !p.showSubdirectories && !subdirectories->isEnabled());
+
         QLineEdit *heading = fx.edit("headingEdit");
         heading->setText("typed heading");
         fx.check("headingCheck")->setChecked(false);
         QVERIFY(!heading->isEnabled() && heading->text().isEmpty() && !window.documentRequest().heading);
         fx.check("headingCheck")->setChecked(true);
-        QVERIFY(heading->isEnabled() && heading->text() == kDefaultTitleText);
+        QVERIFY(heading->isEnabled() && heading->text() == "Default heading");
 
         // "Show Path" only with absolute links, and cleared on every switch.
         QCheckBox *showPath = fx.check("showPathCheck");
@@ -106,9 +118,9 @@ private slots:
         QDir().mkdir(site);
         testfiles::writeAll(site, {"a.gif", "b.gif", "c.txt"});
         fx.start();
-        QVERIFY(fx.get<DirectoryListBox>("directoryList")->setDirectory(site));
         fx.click(mode);
         fx.click(extension == ".htm" ? "htmRadio" : "htmlRadio");
+        QVERIFY(fx.get<DirectoryListBox>("directoryList")->setDirectory(site));  // resets the texts only
         fx.edit("documentNameEdit")->setText("R&D");
         fx.fileList()->setItemSelected(1, !marker.isEmpty());
         fx.fileList()->setItemSelected(2, !marker.isEmpty());
@@ -257,7 +269,8 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QList<int>>("after");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("all of three") << 3 << QList<int>{} << "selectAllButton" << QList<int>{0, 1, 2} << "3 items are selected";
+        QTest::newRow("all of three") << 3 << QList<int>{1} << "selectAllButton" << QList<int>{0, 1, 2} << "3 items are selected";
+        QTest::newRow("all of none") << 0 << QList<int>{} << "selectAllButton" << QList<int>{} << "0 items are selected";
         QTest::newRow("invert runs") << 8 << QList<int>{0, 2, 3, 3, 7} << "invertSelectionButton" << QList<int>{1, 4, 5, 6}
                                      << "4 items are selected";
         QTest::newRow("none") << 3 << QList<int>{0, 2} << "selectNoneButton" << QList<int>{} << "No items are selected";
@@ -276,14 +289,37 @@ private slots:
         fx.start();
         for (int row : before)  // a row selected twice is still one item
             fx.fileList()->setItemSelected(row, true);
-        showRunReport(fx);
         fx.click(button);
         QStringList expected;
         for (int row : after)
             expected << names[row];
         QCOMPARE(fx.selected(), expected);
         QCOMPARE(fx.status("selectionStatus"), shown);
-        QVERIFY(runReportCleared(fx));
+    }
+
+    // Almost every action makes the last run's report stale; the two boxes
+    // without a rule of their own do not.
+    void runReportResets_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("clears");
+        for (const char *name : {"fileSizeCheck", "htmRadio", "backgroundColorButton", "titleEdit", "fileList",
+                                 "selectAllButton", "invertSelectionButton", "selectNoneButton", "helpButton"})
+            QTest::newRow(name) << name << true;
+        for (const char *name : {"pictureSizeCheck", "pictureAsLinkCheck"})
+            QTest::newRow(name) << name << false;
+    }
+    void runReportResets()
+    {
+        QFETCH(QString, control);
+        WindowFixture fx({"a.txt"});
+        fx.start();
+        showRunReport(fx);
+        auto *list = qobject_cast<QAbstractItemView *>(fx.get(control));
+        // A colour dialog cancelled, a click into a field, a file clicked in the list.
+        QTest::mouseClick(list ? list->viewport() : fx.get(control), Qt::LeftButton, {},
+                          list ? list->visualRect(list->model()->index(0, 0)).center() : QPoint());
+        QCOMPARE(runReportCleared(fx), fetched<bool>("clears"));
     }
 
     void browserMessages_data()
@@ -407,6 +443,7 @@ private slots:
         });
         fx.click("programOptionsButton");
         QCOMPARE(fx.sound.calls.count(open), fileThere ? (ready ? 2 : 1) : 0);
+        QVERIFY(fx.button("browserButton")->isEnabled());
         fx.click("exitButton");
         QCOMPARE(fx.sound.calls.count("close"), fileThere ? 1 : 0);
     }
