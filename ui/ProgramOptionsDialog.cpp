@@ -8,9 +8,9 @@
 #include "ui/Pictures.h"
 #include "ui_ProgramOptionsDialog.h"
 
-ProgramOptionsDialog::ProgramOptionsDialog(ColorChooser &colors, ProgramChooser &programs, QWidget *parent)
+ProgramOptionsDialog::ProgramOptionsDialog(ColorChooser &colorChooser, ProgramChooser &programChooser, QWidget *parent)
     : FixedSizeDialog(parent, fixedDialogFrame(), Placement::CentreFirstTime),
-      ui(std::make_unique<Ui::ProgramOptionsDialog>()), colors(colors), programs(programs)
+      ui(std::make_unique<Ui::ProgramOptionsDialog>()), colors(colorChooser), programs(programChooser)
 {
     setWindowIcon(programIcon());
     setFont(formFont());

@@ -20,7 +20,7 @@ class ProgramOptionsDialog;
 class ProgramOptionsDialog final : public FixedSizeDialog {
     Q_OBJECT
 public:
-    ProgramOptionsDialog(ColorChooser &colors, ProgramChooser &programs, QWidget *parent = nullptr);
+    ProgramOptionsDialog(ColorChooser &colorChooser, ProgramChooser &programChooser, QWidget *parent = nullptr);
     ~ProgramOptionsDialog() override;
 
     SavedDefaults options() const { return current; }
