@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the document options panel holds: the look of the document. The
-// values given here are the panel's start state.
+// values given here are its start state; the texts and colours then come
+// from the saved defaults.
 
 #include "generator/EntryMode.h"
 #include "ui/DocumentColors.h"
