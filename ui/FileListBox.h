@@ -36,8 +36,6 @@ public:
     QString mask() const { return fileMask; }
     void setDirectory(const QString &directory);
     void setMask(const QString &mask);
-    // Reads the directory again; the selection is cleared.
-    void reread();
     // The matching files the last reading could not list (FileListing.h).
     const QList<QByteArray> &unlistableNames() const { return unlistable; }
 
@@ -57,6 +55,8 @@ signals:
     void userSelectionChanged();
 
 private:
+    // Reads the directory again; the selection is cleared.
+    void reread();
     void rebuildSelectionCache() const;
 
     FileListModel *listModel = nullptr;
