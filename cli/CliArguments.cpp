@@ -283,7 +283,7 @@ QString usageText()
     QString text = parser.helpText();
     // Qt names the program by the path it was started with; the manual page
     // made from this text must not carry a build folder's path.
-    text.replace(0, text.indexOf(QLatin1Char('\n')), QString::fromLatin1(kUsageLine));
+    text.replace(0, text.indexOf(QLatin1Char('\n')), QString::fromLatin1(kUsageLine) + QLatin1Char('\n'));
     return text + QStringLiteral(
         "\n"
         "Put -- before a DIRECTORY or FILE whose name begins with \"-\".\n"

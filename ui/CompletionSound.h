@@ -5,6 +5,7 @@
 // open succeeds.
 
 #include <QObject>
+#include <QScopedValueRollback>
 #include <QString>
 
 class MessageBoxes;
@@ -26,8 +27,12 @@ public:
     void closeIfReady(bool wanted);
 
     // While the window is being shown for the first time it is not on the
-    // screen yet: an error message then waits until it is.
-    void setShowingFirstTime(bool first) { showingFirstTime = first; }
+    // screen yet: an error message then waits until it is. Holds for the
+    // lifetime of what it returns.
+    [[nodiscard]] QScopedValueRollback<bool> whileShowingFirstTime()
+    {
+        return QScopedValueRollback<bool>(showingFirstTime, true);
+    }
 
 private:
     bool fileExists() const;

@@ -3,6 +3,7 @@
 #include "generator/FileListing.h"
 
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
 
 void FileListModel::setNames(QStringList names)
 {
@@ -56,13 +57,12 @@ void FileListBox::setMask(const QString &mask)
 
 void FileListBox::reread()
 {
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     FileListing listing = dir.isEmpty() ? FileListing() : listMatchingFiles(dir, fileMask);
     listModel->setNames(std::move(listing.names));
     unlistable = std::move(listing.unlistable);
     selectionModel()->clear();
     cacheValid = false;
-    changingFromCode = false;
 }
 
 int FileListBox::count() const
@@ -109,10 +109,9 @@ void FileListBox::selectAllItems()
 {
     if (count() == 0)
         return;
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->select(QItemSelection(listModel->index(0), listModel->index(count() - 1)),
                              QItemSelectionModel::ClearAndSelect);
-    changingFromCode = false;
 }
 
 void FileListBox::invertSelection()
@@ -136,26 +135,23 @@ void FileListBox::invertSelection()
             ++row;
         complement.append(QItemSelectionRange(listModel->index(first), listModel->index(row - 1)));
     }
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->clearSelection();
     if (!complement.isEmpty())
         selectionModel()->select(complement, QItemSelectionModel::Select);
-    changingFromCode = false;
 }
 
 void FileListBox::selectNoItems()
 {
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->clearSelection();
-    changingFromCode = false;
 }
 
 void FileListBox::setItemSelected(int index, bool selected)
 {
     if (index < 0 || index >= count())
         return;
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->select(listModel->index(index),
                              selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
-    changingFromCode = false;
 }

@@ -150,9 +150,8 @@ void MainWindow::showEvent(QShowEvent *event)
     // does not report one (no window manager, offscreen).
     if (!activatedOnce) {
         activatedOnce = true;
-        sound->setShowingFirstTime(true);
+        const auto firstTime = sound->whileShowingFirstTime();
         refreshOnActivation();
-        sound->setShowingFirstTime(false);
     }
 }
 
