@@ -76,6 +76,7 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.showSubdirectories = a.mode == EntryMode::PlainText && a.subdirs;
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
-    r.searchable = a.searchable;
+    applyPageExtras(defaults.page, r);
+    r.searchable = r.searchable || a.searchable;
     return r;
 }

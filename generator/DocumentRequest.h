@@ -24,5 +24,10 @@ struct DocumentRequest {
     bool modernPictures = false; // sizes also of PNG, WebP, BMP and JPEG pictures of any layout
     int screenWidth = 1024;     // limits shrunk pictures
     bool searchable = false;    // a search box and sort buttons, run by a script inside the page
+    bool wholeTree = false;     // the files of every subdirectory too, each directory in a section
+    int maxDepth = -1;          // with wholeTree: levels below the listed directory; -1 all, 0 the listed directory alone
+    QStringList leaveOut;       // with wholeTree: file and directory names left out, patterns like the filter's
+    bool thumbnails = false;    // picture mode: small copies in a folder beside the document
+    int thumbnailSize = 200;    // a thumbnail's longest side, in pixels
     DocumentSettings settings;
 };

@@ -12,6 +12,7 @@
 #include "ui/DocumentOpener.h"
 #include "ui/DocumentOptions.h"
 #include "ui/FormFont.h"
+#include "ui/MoreOptionsDialog.h"
 #include "ui/Pictures.h"
 #include "ui/ProgramOptionsDialog.h"
 #include "ui/TableOptionsDialog.h"
@@ -73,6 +74,7 @@ void MainWindow::connectControls()
     connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(ui->exitButton, &QPushButton::clicked, this, &MainWindow::saveSettingsAndQuit);
     connect(ui->tableOptionsButton, &QPushButton::clicked, this, &MainWindow::openTableOptions);
+    connect(ui->moreOptionsButton, &QPushButton::clicked, this, &MainWindow::openMoreOptions);
     connect(ui->createButton, &QPushButton::clicked, this, &MainWindow::createDocument);
 }
 
@@ -81,11 +83,14 @@ void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
     aboutDialog = new AboutDialog(this);
     optionsDialog = new ProgramOptionsDialog(colors, programs, this);
     tableDialog = new TableOptionsDialog(this);
+    moreDialog = new MoreOptionsDialog(this);
     connect(optionsDialog, &ProgramOptionsDialog::optionsChanged, this, [this] {
         SavedDefaults changed = optionsDialog->options();
         changed.table = defaults.table;  // the table dialog's to change
+        changed.page = defaults.page;    // and the more options dialog's
         takeDefaults(changed);
     });
+    connect(moreDialog, &MoreOptionsDialog::optionsChanged, this, [this] { defaults.page = moreDialog->options(); });
     connect(tableDialog, &TableOptionsDialog::tableChanged, this, [this] { table = tableDialog->table(); });
     connect(tableDialog, &TableOptionsDialog::tableSavedAsDefault, this,
             [this] { defaults.table = tableDialog->table(); });
@@ -94,6 +99,7 @@ void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
 AboutDialog *MainWindow::about() const { return aboutDialog; }
 ProgramOptionsDialog *MainWindow::programOptions() const { return optionsDialog; }
 TableOptionsDialog *MainWindow::tableOptions() const { return tableDialog; }
+MoreOptionsDialog *MainWindow::moreOptions() const { return moreDialog; }
 
 void MainWindow::setDialogRunner(DialogRunner runner)
 {
@@ -228,6 +234,7 @@ DocumentRequest MainWindow::documentRequest() const
     request.showSubdirectories = options.showSubdirectories;
     request.modernPictures = defaults.modernPictures;
     request.screenWidth = screen.screenWidth();
+    applyPageExtras(defaults.page, request);
     request.settings = {options.entryMode, options.linkStyle, options.showPath, options.htmlExtension,
                         pageColors(options.colors), table};
     return request;
@@ -276,6 +283,16 @@ void MainWindow::openProgramOptions()
     if (optionsDialog->centerRequested())
         centreOnScreen();
     sound->reopenAfterSaving(defaults.playSound);
+}
+
+void MainWindow::openMoreOptions()
+{
+    clearRunFeedback();
+    if (!moreDialog)
+        return;
+    // OK applies (optionsChanged); Cancel leaves the options as they were.
+    moreDialog->setOptions(defaults.page);
+    runDialog(moreDialog);
 }
 
 void MainWindow::centreOnScreen()

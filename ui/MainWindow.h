@@ -20,6 +20,7 @@ class DocumentOpener;
 class DocumentShell;
 class HelpViewer;
 class MessageBoxes;
+class MoreOptionsDialog;
 class ProgramChooser;
 class ProgramOptionsDialog;
 class QDialog;
@@ -59,12 +60,13 @@ public:
     MainWindow(const WindowServices &services, const WindowPlaces &places, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Creates the about box, the program options and the table options, in
-    // that order, as children of this window.
+    // Creates the about box, the program options, the table options and the
+    // more options, in that order, as children of this window.
     void createDialogs(ColorChooser &colors, ProgramChooser &programs);
     AboutDialog *about() const;
     ProgramOptionsDialog *programOptions() const;
     TableOptionsDialog *tableOptions() const;
+    MoreOptionsDialog *moreOptions() const;
     // How a dialog is run modally; tests replace it so no modal loop starts.
     using DialogRunner = std::function<int(QDialog &)>;
     void setDialogRunner(DialogRunner runner);
@@ -88,6 +90,7 @@ private slots:
     void createDocument();
     void openTableOptions();
     void openProgramOptions();
+    void openMoreOptions();
     void showAbout();
     void showHelp();
     void showLastDocument();
@@ -121,6 +124,7 @@ private:
     QPointer<AboutDialog> aboutDialog;
     QPointer<ProgramOptionsDialog> optionsDialog;
     QPointer<TableOptionsDialog> tableDialog;
+    QPointer<MoreOptionsDialog> moreDialog;
     DialogRunner dialogRunner;
 
     bool activatedOnce = false;

@@ -1,5 +1,5 @@
 #pragma once
-// The main window and its three dialogs, created as the program creates
+// The main window and its dialogs, created as the program creates
 // them, with scripted seams, on a temporary start directory and program
 // directory (settings file and completion sound). Controls are found by
 // object name.
@@ -15,6 +15,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/FileListBox.h"
 #include "ui/MainWindow.h"
+#include "ui/MoreOptionsDialog.h"
 #include "ui/ProgramOptionsDialog.h"
 #include "ui/TableOptionsDialog.h"
 
