@@ -1,11 +1,11 @@
 #pragma once
 // Opens many files of one directory, each as DirectoryFiles::open does, and
-// hands them on in list order. Two kinds, one per file: the one-call-at-a-
-// time opener (BatchOpener_serial.cpp, everywhere), and on Linux, where the
-// build has liburing, one that puts the opens, stat calls and closes of
-// hundreds of files into each system call through an io_uring
-// (BatchOpener_uring.cpp), where a file costs three system calls otherwise.
-// One opener per thread.
+// hands them on in list order; a file not to be read is only checked
+// (DirectoryFiles::check). Two kinds, one per file: the one-call-at-a-time
+// opener (BatchOpener_serial.cpp, everywhere), and on Linux, where the build
+// has liburing, one that puts the opens, stat calls and closes of the files
+// to read, hundreds at a time, into each system call through an io_uring
+// (BatchOpener_uring.cpp). One opener per thread.
 
 #include "generator/DirectoryAccess.h"
 

@@ -22,7 +22,7 @@ void openSerially(const DirectoryFiles &files, const std::vector<FileToOpen> &li
 {
     for (size_t i = first; i < end; ++i) {
         if (!list[i].read) {
-            done(i, files.open(list[i].name), nullptr);
+            done(i, files.check(list[i].name), nullptr);
             continue;
         }
         bool handed = false;

@@ -59,6 +59,12 @@ public:
     // was listed counts as a file that cannot be opened.
     OpenedFileFacts open(QByteArrayView name, const Read &read = {}) const;
 
+    // The same facts for a file that is not to be read, without opening it
+    // where the system can tell: its size, date and kind, and whether this
+    // user could open it for reading, by the kernel's own permission check
+    // (access control lists and security modules included).
+    OpenedFileFacts check(QByteArrayView name) const;
+
     // The directory's descriptor, for opening its files in batches; -1 where
     // they are opened by path (always on Windows).
     int descriptor() const { return dirFd; }

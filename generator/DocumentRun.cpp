@@ -127,6 +127,7 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
     }
     result.totalBytes = entries.totalBytes();
     page.writeTail(result.fileCount, result.subdirectoryCount, result.totalBytes);
+    out.flush();
     if (!file->commit())
         throw OutputFailure{file->error()};
 }

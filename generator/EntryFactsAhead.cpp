@@ -80,14 +80,20 @@ const EntryFacts &EntryFactsAhead::at(qsizetype index)
         std::unique_lock lock(mutex);
         freedBefore = chunk;
         roomAhead.notify_all();
-        if (nextChunk == chunk) {
-            ++nextChunk;
+        // While a worker gathers the chunk needed, the writer gathers one
+        // further ahead rather than wait: both cores work on the facts.
+        while (slotChunk[size_t(chunk % kSlotCount)] != chunk) {
+            if (nextChunk != chunk && !mayTakeNext()) {
+                chunkReady.wait(lock);
+                continue;
+            }
+            const qsizetype taken = nextChunk++;
             lock.unlock();
             if (!writerOpener)
                 writerOpener = makeBatchOpener(files);
-            gather(*writerOpener, chunk);
-        } else {
-            chunkReady.wait(lock, [&] { return slotChunk[size_t(chunk % kSlotCount)] == chunk; });
+            gather(*writerOpener, taken);
+            lock.lock();
+            slotChunk[size_t(taken % kSlotCount)] = taken;
         }
         writerChunk = chunk;
     }

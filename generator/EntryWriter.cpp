@@ -64,9 +64,9 @@ QByteArray EntryWriter::factAttributes(const EntryFacts &entryFacts) const
 void EntryWriter::writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth)
 {
     const QByteArray text = htmlText(displayText);
-    const QByteArray link = linkText(linkTarget);
     switch (request.settings.entryMode) {
-    case EntryMode::Picture:
+    case EntryMode::Picture: {
+        const QByteArray link = linkText(linkTarget);
         if (request.pictureAsLink)
             out.put("<A HREF=\"" + link + "\">");
         if (pictureWidth != 0)
@@ -78,11 +78,12 @@ void EntryWriter::writeBody(const QString &displayText, const QString &linkTarge
         out.putLine("<BR><BR>");
         out.put("<STRONG>" + text + "</STRONG>");
         break;
+    }
     case EntryMode::PlainText:
         out.put(text);
         break;
     case EntryMode::Link:
-        out.put("<A HREF=\"" + link + "\">" + text + "</A>");
+        out.put("<A HREF=\"" + linkText(linkTarget) + "\">" + text + "</A>");
         break;
     }
 }
@@ -99,7 +100,8 @@ void EntryWriter::writeDetails(const QString &name)
                 total += size;
             if (aligned())
                 out.pad(11 - decimalDigits(size));
-            out.put(QByteArray::number(size) + " Bytes");
+            out.putNumber(size);
+            out.put(" Bytes");
         }
     }
     if (request.fileDate) {
@@ -107,7 +109,7 @@ void EntryWriter::writeDetails(const QString &name)
             reportUnreadable(name);
         } else {
             leadIn(Detail::Date, name);
-            out.put(modifiedText(facts->modifiedSecs).toLocal8Bit());
+            out.put(modifiedText(facts->modifiedSecs));
         }
     }
     if (request.pictureSize) {
@@ -184,10 +186,10 @@ void EntryWriter::reportUnreadable(const QString &name)
     unreadableReported = true;
 }
 
-QString EntryWriter::modifiedText(qint64 modifiedSecs)
+const QByteArray &EntryWriter::modifiedText(qint64 modifiedSecs)
 {
     if (lastModified != modifiedSecs) {
-        lastModifiedText = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale);
+        lastModifiedText = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale).toLocal8Bit();
         lastModified = modifiedSecs;
     }
     return lastModifiedText;

@@ -45,7 +45,7 @@ private:
     void leadIn(Detail detail, const QString &name);
     void lineBreak();
     void reportUnreadable(const QString &name);
-    QString modifiedText(qint64 modifiedSecs);
+    const QByteArray &modifiedText(qint64 modifiedSecs);
     bool aligned() const;
     bool isTable() const { return request.settings.table.isTable(); }
 
@@ -65,5 +65,5 @@ private:
     // Files written together share their time stamps, and converting to
     // local time asks the system for the time zone: the last text is reused.
     std::optional<qint64> lastModified;
-    QString lastModifiedText;
+    QByteArray lastModifiedText;
 };
