@@ -5,7 +5,8 @@
 
 #include <QStringList>
 
-enum ExitStatus { ExitSuccess = 0, ExitFailed = 1, ExitUsage = 2 };
+// 130 as a shell reports a program ended by Ctrl-C.
+enum ExitStatus { ExitSuccess = 0, ExitFailed = 1, ExitUsage = 2, ExitCancelled = 130 };
 
 // arguments as QCoreApplication::arguments() gives them; returns the exit status.
 int runCommandLine(const QStringList &arguments);

@@ -5,14 +5,10 @@ namespace {
 
 class SerialOpener final : public BatchOpener {
 public:
-    explicit SerialOpener(const DirectoryFiles &directory) : files(directory) {}
-    void openAll(const std::vector<FileToOpen> &list, const Done &done) override
+    void openAll(const DirectoryFiles &files, const std::vector<FileToOpen> &list, const Done &done) override
     {
         openSerially(files, list, 0, list.size(), done);
     }
-
-private:
-    const DirectoryFiles &files;
 };
 
 } // namespace
@@ -35,7 +31,7 @@ void openSerially(const DirectoryFiles &files, const std::vector<FileToOpen> &li
     }
 }
 
-std::unique_ptr<BatchOpener> makeSerialOpener(const DirectoryFiles &files)
+std::unique_ptr<BatchOpener> makeSerialOpener()
 {
-    return std::make_unique<SerialOpener>(files);
+    return std::make_unique<SerialOpener>();
 }

@@ -5,6 +5,7 @@
 
 #include <liburing.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -137,21 +138,17 @@ struct Ring {
 
 class RingOpener final : public BatchOpener {
 public:
-    RingOpener(const DirectoryFiles &directory, std::unique_ptr<Ring> started)
-        : files(directory), ring(std::move(started))
-    {
-    }
     ~RingOpener() override
     {
         if (ring)
             ring->stop();
     }
 
-    void openAll(const std::vector<FileToOpen> &list, const Done &done) override
+    void openAll(const DirectoryFiles &files, const std::vector<FileToOpen> &list, const Done &done) override
     {
         for (size_t first = 0; first < list.size(); first += kBatch) {
             const size_t count = qMin<size_t>(kBatch, list.size() - first);
-            if (!ring) {
+            if (!useRing(files, list, first, count)) {
                 openSerially(files, list, first, first + count, done);
                 continue;
             }
@@ -162,17 +159,39 @@ public:
                 // could close another thread's.
                 ring->stop();
                 ring.reset();
+                refused = true;
                 openSerially(files, list, first, first + count, done);
                 continue;
             }
-            handOn(list, first, count, done);
+            handOn(files, list, first, count, done);
         }
     }
 
 private:
+    // Whether the batch goes through the ring: only files to be read do,
+    // so the ring is set up when the first of them comes.
+    bool useRing(const DirectoryFiles &files, const std::vector<FileToOpen> &list, size_t first, size_t count)
+    {
+        if (refused || files.descriptor() < 0)
+            return false;
+        const auto begin = list.begin() + qsizetype(first);
+        if (std::none_of(begin, begin + qsizetype(count), [](const FileToOpen &f) { return f.read; }))
+            return false;
+        if (!ring) {
+            auto started = std::make_unique<Ring>();
+            if (!started->start()) {
+                refused = true;
+                return false;
+            }
+            ring = std::move(started);
+        }
+        return true;
+    }
+
     // Hands on the batch the ring opened; a file it could not open and stat
     // is opened once more the usual way.
-    void handOn(const std::vector<FileToOpen> &list, size_t first, size_t count, const Done &done)
+    void handOn(const DirectoryFiles &files, const std::vector<FileToOpen> &list, size_t first, size_t count,
+                const Done &done)
     {
         std::vector<int> read;  // files kept open for reading, to close
         for (size_t i = 0; i < count; ++i) {
@@ -202,20 +221,17 @@ private:
         ring->closeAll(read);
     }
 
-    const DirectoryFiles &files;
-    std::unique_ptr<Ring> ring;  // null once it failed: one file after the other
+    std::unique_ptr<Ring> ring;  // set up for the first file to read
+    bool refused = false;        // the kernel refused the ring, or it failed: one file after the other
 };
 
 } // namespace
 
-std::unique_ptr<BatchOpener> makeBatchOpener(const DirectoryFiles &files)
+std::unique_ptr<BatchOpener> makeBatchOpener()
 {
     // The switch lets the serial opener be tested on a machine whose kernel
     // offers io_uring, and a user step around a kernel that misbehaves.
-    if (files.descriptor() < 0 || qEnvironmentVariableIsSet("QUORVANT_NO_IO_URING"))
-        return makeSerialOpener(files);
-    auto ring = std::make_unique<Ring>();
-    if (!ring->start())
-        return makeSerialOpener(files);
-    return std::make_unique<RingOpener>(files, std::move(ring));
+    if (qEnvironmentVariableIsSet("QUORVANT_NO_IO_URING"))
+        return makeSerialOpener();
+    return std::make_unique<RingOpener>();
 }

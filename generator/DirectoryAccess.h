@@ -46,6 +46,9 @@ struct OpenedFileFacts {
 class DirectoryFiles {
 public:
     explicit DirectoryFiles(const QString &dir);
+    // POSIX: the directory dir, already open as descriptor, which it then
+    // owns (a whole tree's directories are opened relative to each other).
+    DirectoryFiles(const QString &dir, int descriptor);
     ~DirectoryFiles();
     DirectoryFiles(const DirectoryFiles &) = delete;
     DirectoryFiles &operator=(const DirectoryFiles &) = delete;

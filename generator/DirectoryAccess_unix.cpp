@@ -82,6 +82,11 @@ DirectoryFiles::DirectoryFiles(const QString &dir)
 #endif
 }
 
+DirectoryFiles::DirectoryFiles(const QString &dir, int descriptor)
+    : dirPath(withTrailingSeparator(dir, nativePathStyle())), nativeDir(QFile::encodeName(dirPath)), dirFd(descriptor)
+{
+}
+
 DirectoryFiles::~DirectoryFiles()
 {
     if (dirFd >= 0)

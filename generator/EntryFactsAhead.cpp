@@ -49,7 +49,7 @@ bool EntryFactsAhead::mayTakeNext() const
 
 void EntryFactsAhead::work()
 {
-    const std::unique_ptr<BatchOpener> opener = makeBatchOpener(files);
+    const std::unique_ptr<BatchOpener> opener = makeBatchOpener();
     std::unique_lock lock(mutex);
     for (;;) {
         roomAhead.wait(lock, [this] { return stopping || nextChunk >= chunkCount || mayTakeNext(); });
@@ -67,7 +67,7 @@ void EntryFactsAhead::work()
 void EntryFactsAhead::gather(BatchOpener &opener, qsizetype chunk)
 {
     const qsizetype first = chunk * kChunkSize;
-    gatherEntryFacts(opener, names, first, qMin(first + kChunkSize, names.size()), wanted,
+    gatherEntryFacts(opener, files, names, first, qMin(first + kChunkSize, names.size()), wanted,
                      gathered[size_t(chunk % kSlotCount)]);
 }
 
@@ -90,7 +90,7 @@ const EntryFacts &EntryFactsAhead::at(qsizetype index)
             const qsizetype taken = nextChunk++;
             lock.unlock();
             if (!writerOpener)
-                writerOpener = makeBatchOpener(files);
+                writerOpener = makeBatchOpener();
             gather(*writerOpener, taken);
             lock.lock();
             slotChunk[size_t(taken % kSlotCount)] = taken;

@@ -26,6 +26,16 @@ EntryWriter::EntryWriter(const DocumentRequest &page, PageOutput &output, RunFee
 {
 }
 
+void EntryWriter::enterDirectory(const QString &nativePath, const QString &path, PlainTextColumns sectionColumns)
+{
+    columns = sectionColumns;
+    dirPath = withTrailingSeparator(nativePath, nativePathStyle());
+    urlPrefix = fileUrlPrefix(dirPath, nativePathStyle());
+    // Each name encoded on its own: a name never holds a '/'.
+    linkPrefix = path.isEmpty() ? QByteArray() : linkText(relativeLinkTarget(path + QLatin1Char('/')));
+    reportPrefix = path.isEmpty() ? QString() : path + QLatin1Char('/');
+}
+
 void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
 {
     facts = &entryFacts;
@@ -36,10 +46,14 @@ void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
         if (const std::optional<PictureSize> size = pictureSize(name); size && size->width != 0)
             pictureWidth = shrunkWidth(size->width);
     }
-    if (request.settings.linkStyle == LinkStyle::Absolute)
-        writeBody(request.settings.showPath ? dirPath + name : name, urlPrefix + name, pictureWidth);
-    else
-        writeBody(name, relativeLinkTarget(name), pictureWidth);
+    const bool absolute = request.settings.linkStyle == LinkStyle::Absolute;
+    QByteArray link;  // plain text has none
+    if (request.settings.entryMode != EntryMode::PlainText) {
+        link = absolute               ? linkText(urlPrefix + name)
+               : linkPrefix.isEmpty() ? linkText(relativeLinkTarget(name))
+                                      : linkPrefix + linkText(name);
+    }
+    writeBody(absolute && request.settings.showPath ? dirPath + name : name, link, pictureWidth);
     writeDetails(name);
     lineBreak();
 }
@@ -61,12 +75,11 @@ QByteArray EntryWriter::factAttributes(const EntryFacts &entryFacts) const
     return attributes;
 }
 
-void EntryWriter::writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth)
+void EntryWriter::writeBody(const QString &displayText, const QByteArray &link, int pictureWidth)
 {
     const QByteArray text = htmlText(displayText);
     switch (request.settings.entryMode) {
-    case EntryMode::Picture: {
-        const QByteArray link = linkText(linkTarget);
+    case EntryMode::Picture:
         if (request.pictureAsLink)
             out.put("<A HREF=\"" + link + "\">");
         if (pictureWidth != 0)
@@ -78,12 +91,11 @@ void EntryWriter::writeBody(const QString &displayText, const QString &linkTarge
         out.putLine("<BR><BR>");
         out.put("<STRONG>" + text + "</STRONG>");
         break;
-    }
     case EntryMode::PlainText:
         out.put(text);
         break;
     case EntryMode::Link:
-        out.put("<A HREF=\"" + linkText(linkTarget) + "\">" + text + "</A>");
+        out.put("<A HREF=\"" + link + "\">" + text + "</A>");
         break;
     }
 }
@@ -182,15 +194,16 @@ void EntryWriter::reportUnreadable(const QString &name)
 {
     if (unreadableReported)
         return;
-    feedback.report(FileUnreadable{name, facts->osError});
+    feedback.report(FileUnreadable{reportPrefix + name, facts->osError});
     unreadableReported = true;
 }
 
 const QByteArray &EntryWriter::modifiedText(qint64 modifiedSecs)
 {
-    if (lastModified != modifiedSecs) {
-        lastModifiedText = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale).toLocal8Bit();
-        lastModified = modifiedSecs;
+    ModifiedText &slot = modifiedTexts[size_t(quint64(modifiedSecs) % modifiedTexts.size())];
+    if (slot.secs != modifiedSecs) {
+        slot.text = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale).toLocal8Bit();
+        slot.secs = modifiedSecs;
     }
-    return lastModifiedText;
+    return slot.text;
 }

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class PageOutput;
@@ -26,6 +27,11 @@ class EntryWriter {
 public:
     EntryWriter(const DocumentRequest &request, PageOutput &out, RunFeedback &feedback, PlainTextColumns columns);
 
+    // A whole tree: the entries that follow are in the directory at
+    // nativePath, path below the listed directory ('/' between names; empty
+    // for the listed one), with its section's columns.
+    void enterDirectory(const QString &nativePath, const QString &path, PlainTextColumns sectionColumns);
+
     // facts: what the entry's details need from its file, gathered before.
     void writeEntry(const QString &name, const EntryFacts &facts);
     // A searchable page's data attributes of the entry, each with its
@@ -38,7 +44,7 @@ public:
 
 private:
     enum class Detail { Size, Date, PictureFormat };
-    void writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth);
+    void writeBody(const QString &displayText, const QByteArray &link, int pictureWidth);
     void writeDetails(const QString &name);
     std::optional<PictureSize> pictureSize(const QString &name);
     int shrunkWidth(int width) const;
@@ -52,9 +58,11 @@ private:
     const DocumentRequest &request;
     PageOutput &out;
     RunFeedback &feedback;
-    const PlainTextColumns columns;
-    const QString dirPath;    // the listed directory and its separator
-    const QString urlPrefix;  // for absolute links
+    PlainTextColumns columns;
+    QString dirPath;          // the entries' directory and its separator
+    QString urlPrefix;        // for absolute links
+    QByteArray linkPrefix;    // a whole tree's subdirectory: its relative link with the trailing '/'
+    QString reportPrefix;     // ... and its path, for what is reported
     QLocale locale;
     qint64 total = 0;
 
@@ -63,7 +71,11 @@ private:
     bool unreadableReported = false;
 
     // Files written together share their time stamps, and converting to
-    // local time asks the system for the time zone: the last text is reused.
-    std::optional<qint64> lastModified;
-    QByteArray lastModifiedText;
+    // local time asks the system for the time zone: the texts of recent
+    // times are kept, each in the slot its time picks.
+    struct ModifiedText {
+        std::optional<qint64> secs;
+        QByteArray text;
+    };
+    std::array<ModifiedText, 512> modifiedTexts;
 };

@@ -1,40 +1,11 @@
 #include "generator/FileListing.h"
 
 #include "generator/DirectoryAccess.h"
+#include "generator/NameMask.h"
 #include "generator/ReadableFileName.h"
 #include "generator/SortedNames.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
-
-namespace {
-
-// The mask's patterns as QDir applies them: wildcards, letter case ignored.
-// A name that is not UTF-8 is matched in its readable form.
-class NameMask {
-public:
-    explicit NameMask(const QStringList &patterns)
-        : everything(patterns.contains(QStringLiteral("*")))
-    {
-        for (const QString &p : patterns)
-            expressions << QRegularExpression::fromWildcard(p, Qt::CaseInsensitive);
-    }
-    bool matches(QByteArrayView name, bool validUtf8) const
-    {
-        if (everything)
-            return true;
-        const QString text = validUtf8 ? decodedFileName(name) : readableFileName(name);
-        return std::any_of(expressions.begin(), expressions.end(),
-                           [&](const QRegularExpression &re) { return re.match(text).hasMatch(); });
-    }
-
-private:
-    bool everything;  // "*" matches every name: no expression needs asking
-    QList<QRegularExpression> expressions;
-};
-
-} // namespace
 
 QStringList maskPatterns(const QString &mask)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowRunFeedback.h"
 
+#include "generator/ReadableFileName.h"
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/OutputErrorText.h"
 
@@ -43,6 +44,21 @@ void WindowRunFeedback::report(const RunEvent &event)
             },
             [](const OutputFailed &failed) {
                 return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path));
+            },
+            // A whole tree (not offered by the window yet): one box for all.
+            [](const DirectoriesUnreadable &unreadable) {
+                QStringList paths;
+                for (const DirectoriesUnreadable::Directory &dir : unreadable.directories)
+                    paths << dir.path;
+                return std::pair(MessageType::Warning,
+                                 QStringLiteral("%1 directories not readable:\r").arg(paths.size()) + paths.join(QLatin1Char('\r')));
+            },
+            [](const NamesUnlistable &names) {
+                QStringList paths;
+                for (const QByteArray &path : names.paths)
+                    paths << readableFileName(path);
+                return std::pair(MessageType::Warning,
+                                 QStringLiteral("File names not readable, left out:\r") + paths.join(QLatin1Char('\r')));
             },
         },
         event);

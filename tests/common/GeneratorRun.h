@@ -28,6 +28,15 @@ struct RecordingFeedback final : RunFeedback {
                                  [](const DirectoryGone &e) { return "gone " + e.directory; },
                                  [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name).arg(e.osError); },
                                  [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
+                                 [](const DirectoriesUnreadable &e) {
+                                     QStringList dirs;
+                                     for (const auto &d : e.directories)
+                                         dirs << QStringLiteral("%1 %2").arg(d.path).arg(d.osError);
+                                     return QStringLiteral("unreadable directories ") + dirs.join(QLatin1Char(','));
+                                 },
+                                 [](const NamesUnlistable &e) {
+                                     return QStringLiteral("unlistable ") + QString::fromLatin1(e.paths.join(',').toHex());
+                                 },
                              },
                              event);
     }
