@@ -102,11 +102,10 @@ public:
     SystemName(int dirFd, const QByteArray &nativeDir, QByteArrayView name)
         : at(dirFd >= 0 ? dirFd : AT_FDCWD)
     {
-        const QByteArrayView prefix = dirFd >= 0 ? QByteArrayView() : QByteArrayView(nativeDir);
-        text.resize(prefix.size() + name.size() + 1);
-        std::memcpy(text.data(), prefix.data(), size_t(prefix.size()));
-        std::memcpy(text.data() + prefix.size(), name.data(), size_t(name.size()));
-        text[text.size() - 1] = '\0';
+        if (dirFd < 0)
+            text.append(nativeDir.constData(), nativeDir.size());
+        text.append(name.data(), name.size());
+        text.append('\0');
     }
     const int at;
     const char *path() const { return text.constData(); }

@@ -15,10 +15,10 @@ namespace {
 
 // name with its terminating zero, for the system calls.
 struct Terminated {
-    explicit Terminated(QByteArrayView name) : text(name.size() + 1)
+    explicit Terminated(QByteArrayView name)
     {
-        std::memcpy(text.data(), name.data(), size_t(name.size()));
-        text[name.size()] = '\0';
+        text.append(name.data(), name.size());
+        text.append('\0');
     }
     const char *get() const { return text.constData(); }
     QVarLengthArray<char, 256> text;

@@ -1,10 +1,14 @@
 // The generator over random option sets on a small directory made anew for
 // each input: files with hostile names and picture-like contents, some
 // listed but missing, subdirectories, an existing document, scripted
-// answers and an output failure at a chosen step. It checks what a user
-// relies on: the run ends, an existing document survives a failed or
-// declined run, no stray file is left, and every link on the page names
-// its file.
+// answers and an output failure at a chosen step; or a whole tree of it,
+// with files in the subdirectories and below them, links back up, a depth
+// limit, leave-out patterns and a run asked to stop. It checks what a user
+// relies on: the run ends, an existing document survives a failed, declined
+// or cancelled run, no stray file is left, and every link on the page names
+// its file, each file once, in page order.
+#include "generator/FileListing.h"
+#include "generator/NameMask.h"
 #include "tests/common/FailingFiles.h"
 #include "tests/common/GeneratorRun.h"
 #include "tests/fuzz/FuzzInput.h"
@@ -13,6 +17,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -23,6 +28,8 @@ const QStringList kNames = {
 const QStringList kSubdirs = {"Alpha", "beta", "Gamma dir", ".hidden", "x<y>"};
 const QStringList kDocumentNames = {"", "index", "page.htm", "missing/inner", "taken", QString(250, QLatin1Char('n'))};
 const QStringList kAligns = {"LEFT", "CENTER", "RIGHT", "TOP", "MIDDLE", "BOTTOM"};
+const QStringList kFilters = {"*.*", "*.gif;*.JPG", "*.txt"};
+const QStringList kLeaveOut = {"*.gif", "beta", "x<y>", "inner", "README"};
 
 QByteArray fileContent(FuzzInput &in)
 {
@@ -39,6 +46,39 @@ QByteArray fileContent(FuzzInput &in)
 QString text(FuzzInput &in) { return QString::fromUtf8(in.chunk()); }
 
 QByteArray percentDecoded(const QByteArray &value) { return QByteArray::fromPercentEncoding(value); }
+
+// The file list's order: by lower case, names equal but for case by their text.
+bool listOrder(const QString &a, const QString &b)
+{
+    const QString la = a.toLower(), lb = b.toLower();
+    return la != lb ? la < lb : a < b;
+}
+
+// The files a whole tree lists below path (below root), in page order.
+void treeFiles(const QString &root, const QString &path, int depth, const DocumentRequest &q, QStringList &out)
+{
+    const NameMask filter(maskPatterns(q.filter)), leaveOut(q.leaveOut);
+    QStringList files, dirs;
+    const QDir d(root + '/' + path);
+    for (const QFileInfo &e : d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        if (e.fileName().startsWith('.') || leaveOut.matches(e.fileName()))
+            continue;
+        if (e.isDir())
+            dirs << (e.isSymLink() ? QString() : e.fileName());  // a link is named, not entered
+        else if (e.isFile() && filter.matches(e.fileName()))
+            files << e.fileName();
+    }
+    std::sort(files.begin(), files.end(), listOrder), std::sort(dirs.begin(), dirs.end(), listOrder);
+    const QString prefix = path.isEmpty() ? QString() : path + '/';
+    if (!path.isEmpty()) {
+        for (const QString &f : std::as_const(files))
+            out << prefix + f;
+    }
+    for (const QString &sub : std::as_const(dirs)) {
+        if (!sub.isEmpty() && (q.maxDepth < 0 || depth < q.maxDepth))
+            treeFiles(root, prefix + sub, depth + 1, q, out);
+    }
+}
 
 } // namespace
 
@@ -102,12 +142,37 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     if (failAt)
         r.outputFactory = [failAt](const QString &path) { return std::make_unique<FailingOutputFile>(path, failAt); };
 
+    q.wholeTree = in.flag();
+    if (q.wholeTree) {
+        q.maxDepth = in.below(4) - 1;
+        q.filter = kFilters.at(in.below(int(kFilters.size())));
+        for (const QString &pattern : kLeaveOut) {
+            if (in.flag())
+                q.leaveOut << pattern;
+        }
+        for (const QString &sub : kSubdirs) {
+            if (!QFileInfo(r.path(sub)).isDir())
+                continue;
+            for (const QString &name : kNames) {
+                if (in.below(4) == 0)
+                    testfiles::write(r.path(sub + '/' + name), fileContent(in));
+            }
+            if (in.flag() && QDir(dir).mkdir(sub + "/inner")) {
+                const QString &name = kNames.at(in.below(int(kNames.size())));  // before the content, on any compiler
+                testfiles::write(r.path(sub + "/inner/" + name), in.chunk());
+            }
+            if (in.flag())
+                QFile::link(QStringLiteral(".."), r.path(sub + "/up"));
+        }
+    }
+    r.feedback.cancelAfter = in.flag() ? in.below(8) : -1;
+
     const QStringList before = dirEntries(dir);
     const RunResult result = r.go();
     const QStringList after = dirEntries(dir);
     const QByteArray page = r.page(document);
 
-    FUZZ_CHECK((result.outcome == RunOutcome::NoSelection) == q.selectedNames.isEmpty());
+    FUZZ_CHECK((result.outcome == RunOutcome::NoSelection) == (q.selectedNames.isEmpty() && !q.wholeTree));
     if (result.outcome != RunOutcome::Completed) {
         // Nothing made, nothing lost.
         FUZZ_CHECK(after == before);
@@ -122,12 +187,24 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     }
 
     if (result.outcome == RunOutcome::Completed && !hostileHead) {
-        // Every link and picture source, percent-decoded, is the file's name.
+        // Every link and picture source, percent-decoded, is the file's name
+        // (in a whole tree its path), in page order.
         QList<QByteArray> names;
-        for (const QString &name : std::as_const(q.selectedNames))
-            names << name.toUtf8();
+        const NameMask leaveOut(q.leaveOut);
+        for (const QString &name : std::as_const(q.selectedNames)) {
+            if (!q.wholeTree || !leaveOut.matches(name))
+                names << name.toUtf8();
+        }
+        if (q.wholeTree) {
+            QStringList below;
+            treeFiles(dir, QString(), 0, q, below);
+            for (const QString &path : std::as_const(below))
+                names << path.toUtf8();
+        }
         const QByteArray base = absolute ? "file://" + dir.toUtf8() + "/" : QByteArray();
-        const QList<QByteArray> hrefs = attributeValues(page, "HREF"), srcs = attributeValues(page, "SRC");
+        QList<QByteArray> hrefs = attributeValues(page, "HREF");
+        hrefs.removeIf([](const QByteArray &href) { return href.startsWith('#'); });  // the contents list's
+        const QList<QByteArray> srcs = attributeValues(page, "SRC");
         const bool linked = mode == 2 || (mode == 0 && q.pictureAsLink);
         FUZZ_CHECK(hrefs.size() == (linked ? names.size() : 0));
         FUZZ_CHECK(srcs.size() == (mode == 0 ? names.size() : 0));
