@@ -32,7 +32,8 @@ void PageOutput::putLine(QByteArrayView bytes)
 {
     put(bytes);
     put("\r\n");
-    flush();
+    if (used >= gatherLines)
+        flush();
 }
 
 void PageOutput::pad(int count)

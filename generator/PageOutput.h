@@ -19,7 +19,9 @@ struct OutputFailure {
 
 class PageOutput {
 public:
-    explicit PageOutput(OutputFile &target) : file(target) {}
+    // gather: bytes of whole lines gathered before a write; 0, a write per
+    // line (a temporary file of the page's parts takes larger ones).
+    explicit PageOutput(OutputFile &target, size_t gather = 0) : file(target), gatherLines(gather) {}
     PageOutput(const PageOutput &) = delete;
     PageOutput &operator=(const PageOutput &) = delete;
 
@@ -44,6 +46,7 @@ private:
     void grow(size_t more);
 
     OutputFile &file;
+    const size_t gatherLines;
     std::unique_ptr<char[]> buffer;
     size_t used = 0;
     size_t capacity = 0;

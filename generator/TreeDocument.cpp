@@ -50,7 +50,7 @@ void writeTreeDocument(const DocumentRequest &request, const FactsWanted &wanted
     SpoolFile sections(spoolDirectory), records(spoolDirectory), paths(spoolDirectory);
     opened(sections), opened(records), opened(paths);
 
-    PageOutput sectionOut(sections);
+    PageOutput sectionOut(sections, 64 * 1024);
     EntryWriter entries(request, sectionOut, feedback, PlainTextColumns());
     TreeContents contents(records, paths);
     TreeWalkOptions options;
