@@ -20,7 +20,7 @@ namespace {
 
 void fail(const QString &text)
 {
-    writeText(stderr, QStringLiteral("quorvant-cli: ") + text + QLatin1Char('\n'));
+    writeText(stderr, errorLine(text));
 }
 
 QString nativeAbsolute(const QString &path)
@@ -50,15 +50,11 @@ std::optional<DocumentRequest> prepareRequest(const CliArguments &args)
         return std::nullopt;
     }
 
-    const FileListing listing = listMatchingFiles(request.directory, args.filter);
-    // Names the file-name encoding cannot hold are left out of the list; say so.
-    for (const QByteArray &name : listing.unlistable)
-        writeText(stderr, warningLine(QStringLiteral("File name not readable, left out"), readableFileName(name)));
-    FileSelection selection = selectFiles(listing.names, args.files);
+    FileSelection selection = selectFiles(listMatchingFiles(request.directory, args.filter), args.files);
     if (!selection.missing.isEmpty()) {
-        for (const QString &name : std::as_const(selection.missing))
+        for (const QByteArray &name : std::as_const(selection.missing))
             fail(QStringLiteral("%1: not in the file list of %2 (filter \"%3\")")
-                     .arg(name, request.directory, args.filter));
+                     .arg(readableFileName(name), request.directory, args.filter));
         return std::nullopt;
     }
     request.selectedNames = std::move(selection.selected);
@@ -92,6 +88,11 @@ int createDocument(DocumentRequest request, bool overwrite)
 } // namespace
 
 int runCommandLine(const QStringList &arguments)
+{
+    return runCommandLine(utf8Arguments(arguments));
+}
+
+int runCommandLine(const QList<QByteArray> &arguments)
 {
     const ParsedArguments parsed = parseArguments(arguments);
     if (!parsed.ok) {

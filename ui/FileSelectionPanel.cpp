@@ -1,6 +1,5 @@
 #include "ui/FileSelectionPanel.h"
 
-#include "generator/ReadableFileName.h"
 #include "platform/core/DriveRoots.h"
 #include "platform/core/MessageBoxes.h"
 #include "ui/DirectoryListBox.h"
@@ -103,12 +102,12 @@ void FileSelectionPanel::leaveVanishedDirectory()
         showNearestDirectory(directory());
 }
 
-QStringList FileSelectionPanel::selectedNames() const
+FileNames FileSelectionPanel::selectedNames() const
 {
-    QStringList names;
+    FileNames names;
     for (int row = 0; row < fileList->count(); ++row) {
         if (fileList->isSelected(row))
-            names.append(fileList->item(row));
+            names.append(fileList->name(row));
     }
     return names;
 }
@@ -172,7 +171,6 @@ void FileSelectionPanel::showNewDirectory()
     lastDirectoryOfDrive.insert(driveOf(QDir::fromNativeSeparators(dir), driveRoots), QDir::fromNativeSeparators(dir));
     refreshDriveCombo();
     fileList->setDirectory(dir);
-    reportUnlistableNames();
     selectionStatus->setText(kNoItemsSelected);
     emit directoryChanged();
 }
@@ -180,26 +178,9 @@ void FileSelectionPanel::showNewDirectory()
 void FileSelectionPanel::changeFilter()
 {
     fileList->setMask(filterCombo->currentData().toString());
-    reportUnlistableNames();
     if (fileList->selectedCount() == 0)
         selectionStatus->setText(kNoItemsSelected);
     emit userActed();
-}
-
-void FileSelectionPanel::reportUnlistableNames()
-{
-    // The list cannot hold a name that is not valid in the file-name
-    // encoding; rather than drop such files without a word, name them.
-    const QList<QByteArray> &names = fileList->unlistableNames();
-    if (names.isEmpty())
-        return;
-    constexpr int kShown = 10;
-    QString text = QStringLiteral("These files cannot be listed, their names are not readable:");
-    for (const QByteArray &name : names.mid(0, kShown))
-        text += QLatin1Char('\r') + readableFileName(name);
-    if (names.size() > kShown)
-        text += QStringLiteral("\rand %1 more").arg(names.size() - kShown);
-    messages.show(MessageType::Warning, text, MessageButtons::Ok);
 }
 
 void FileSelectionPanel::showSelectionCount(bool zeroAsCount)

@@ -3,6 +3,8 @@
 // in the file list, with the selection count in the status bar. It creates
 // its controls at the places the main window gives it.
 
+#include "generator/FileName.h"
+
 #include <QHash>
 #include <QObject>
 #include <QStringList>
@@ -34,7 +36,7 @@ public:
     // directory above it that can be entered.
     void leaveVanishedDirectory();
     // The selected file names, in the order of the list.
-    QStringList selectedNames() const;
+    FileNames selectedNames() const;
 
     // In tab order: the lists, and the selection buttons.
     QList<QWidget *> listControls() const;
@@ -59,7 +61,6 @@ private:
     void connectControls();
     void showNearestDirectory(const QString &dir);
     void refreshDriveCombo();
-    void reportUnlistableNames();
     void reportRefusedDirectory(const QString &path);
     void showSelectionCount(bool zeroAsCount);
 

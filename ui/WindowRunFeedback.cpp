@@ -39,7 +39,7 @@ void WindowRunFeedback::report(const RunEvent &event)
             },
             // A carriage return is a line break in a message box.
             [](const FileUnreadable &file) {
-                return std::pair(MessageType::Warning, QStringLiteral("File access error\r") + file.name);
+                return std::pair(MessageType::Warning, QStringLiteral("File access error\r") + file.name.readable());
             },
             [](const OutputFailed &failed) {
                 return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path));

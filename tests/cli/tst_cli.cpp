@@ -59,8 +59,8 @@ struct Workspace {
     {
         QStringList found;
         for (const QString &dir : {list, start})
-            for (const QString &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")).names)
-                found << dir + QLatin1Char('/') + n;
+            for (const FileName &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")))
+                found << dir + QLatin1Char('/') + n.readable();
         return found;
     }
 };
@@ -196,14 +196,14 @@ private slots:
             feedback.runStarted(200);
             for (int done = 1; done <= 3; ++done)
                 feedback.entryWritten(done);
-            feedback.report(FileUnreadable{"a\x1b[2Jb\nc\rd.txt", 13});
+            feedback.report(FileUnreadable{FileName("a\x1b[2Jb\nc\rd\xC2\x85\xFF.txt"), 13});
             QVERIFY(!feedback.replaceExisting({"/tmp/x.html", "x.html"}));
         }
         std::fclose(stream);
         const QByteArray line = "\rCreating document: 1% (2 of 200)";
         QCOMPARE(QByteArray(text, qsizetype(size)),
                  "\rCreating document: 0% (1 of 200)" + line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
-                     + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd.txt\n");
+                     + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd\\xC2\\x85\\xFF.txt\n");
         std::free(text);
     }
 

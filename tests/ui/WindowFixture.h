@@ -80,7 +80,13 @@ struct WindowFixture {
     void click(const QString &name, QWidget *dialog = nullptr) const { button(name, dialog)->click(); }
     QString status(const QString &panel) const { return get<QLabel>(panel)->text(); }
     FileListBox *fileList() const { return get<FileListBox>(QStringLiteral("fileList")); }
-    QStringList selected() const { return window->documentRequest().selectedNames; }
+    QStringList selected() const
+    {
+        QStringList names;
+        for (const FileName &name : window->documentRequest().selectedNames)
+            names << name.readable();
+        return names;
+    }
 
     // The next dialogs run act instead of a modal loop; each ends with the
     // result its buttons set, Cancel when none was pressed.
