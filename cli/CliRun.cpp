@@ -35,7 +35,12 @@ std::optional<DocumentRequest> prepareRequest(const CliArguments &args)
 {
     const QString settingsPath = args.settingsPath.isEmpty() ? settingsFilePath(programDirectory())
                                                              : nativeAbsolute(args.settingsPath);
-    DocumentRequest request = commandLineRequest(args, loadDefaults(IniFile(settingsPath)));
+    const IniFile settings(settingsPath);
+    if (const QString refusal = settings.readRefusal(); !refusal.isEmpty()) {
+        fail(refusal);
+        return std::nullopt;
+    }
+    DocumentRequest request = commandLineRequest(args, loadDefaults(settings));
     request.startDirectory = QDir::toNativeSeparators(QDir::currentPath());
 
     const QFileInfo dirInfo(args.directory);

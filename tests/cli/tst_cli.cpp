@@ -129,6 +129,8 @@ private slots:
         row("named file left out by the filter", {"--filter", "*.gif", "%LIST", "a.txt"}, 1, "a.txt");
         row("document cannot be created", {"--name", "missing/index", "%LIST"}, 1, "Invalid filename");
         row("name after --", {"%LIST", "--", "-a.txt"}, 1, "-a.txt: not in the file list");
+        row("settings file that never ends", {"--settings", "/dev/urandom", "%LIST"}, 1,
+            "The settings file /dev/urandom is not a regular file and is not read");
     }
     void exitStatus()
     {
