@@ -7,6 +7,7 @@
 #include "generator/DocumentRun.h"
 #include "generator/FileListing.h"
 #include "generator/ReadableFileName.h"
+#include "platform/core/StartDirectory.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
 
@@ -41,7 +42,8 @@ std::optional<DocumentRequest> prepareRequest(const CliArguments &args)
         return std::nullopt;
     }
     DocumentRequest request = commandLineRequest(args, loadDefaults(settings));
-    request.startDirectory = QDir::toNativeSeparators(QDir::currentPath());
+    // Started in a directory deleted since, absolute-link documents go to the nearest one left.
+    request.startDirectory = QDir::toNativeSeparators(nearestExistingDirectory(startDirectory()));
 
     const QFileInfo dirInfo(args.directory);
     if (!dirInfo.isDir()) {

@@ -16,6 +16,9 @@
 #include <QtTest>
 
 #include <cstdio>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -183,6 +186,24 @@ private slots:
             QSKIP("cannot run as a user other than root here");
         QCOMPARE(result, CheckResult::Passed);
     }
+
+#ifdef Q_OS_UNIX
+    // Started in a directory deleted under the shell, absolute-link documents
+    // go to the nearest directory left, never to the root.
+    void deletedStartDirectory()
+    {
+        Workspace ws;
+        QVERIFY(ws.make());
+        const QString gone = ws.start + "/gone/deeper";
+        const QByteArray previous = QFile::encodeName(QDir::currentPath());
+        QVERIFY(QDir().mkpath(gone) && ::chdir(QFile::encodeName(gone)) == 0 && QDir(ws.start + "/gone").removeRecursively());
+        qputenv("PWD", QFile::encodeName(gone));
+        const int status = runCommandLine({"quorvant-cli", "--settings", ws.settings, "--absolute", "--name", "page", ws.list});
+        QCOMPARE(::chdir(previous), 0);
+        QCOMPARE(status, int(ExitSuccess));
+        QCOMPARE(ws.documents(), QStringList{ws.start + "/page.html"});
+    }
+#endif
 
     // The progress line rewrites itself and is cleared before a report; each
     // report is one line, where a hostile name can neither drive the
