@@ -188,6 +188,20 @@ private slots:
     }
 
 #ifdef Q_OS_UNIX
+    // A FILE argument selects the name of its very bytes, or the one whose
+    // readable form it spells, as quorvant-cli prints names.
+    void filesByBytesOrReadableForm()
+    {
+        Workspace ws;
+        QVERIFY(ws.make() && testfiles::writeNamed(ws.list, "caf\xE9.txt", "x") && testfiles::writeNamed(ws.list, "t\tb.txt", "x"));
+        const int status = runCommandLine(QList<QByteArray>{"quorvant-cli", "--settings", QFile::encodeName(ws.settings),
+                                                            "--mode", "text", "--columns", "0", "--name", QFile::encodeName(ws.start + "/page"),
+                                                            QFile::encodeName(ws.list), "t\\x09b.txt", "caf\xE9.txt"});
+        testfiles::removeUnspellable(ws.list);
+        QCOMPARE(status, int(ExitSuccess));
+        QVERIFY(read(ws.start + "/page.html").contains(">\r\ncaf\\xE9.txt<BR>\r\nt\\x09b.txt<BR>\r\n<BR>\r\n2 Files\r\n"));
+    }
+
     // Started in a directory deleted under the shell, absolute-link documents
     // go to the nearest directory left, never to the root.
     void deletedStartDirectory()

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 
 #include <fcntl.h>
@@ -192,6 +193,75 @@ private slots:
             QVERIFY2(tree.files.contains(name.bytes()) && !seen.contains(name.bytes()), name.bytes().toHex().constData());
             seen.insert(name.bytes());
         }
+    }
+
+    // One name per row, beside a file "x", through every entry mode, a table
+    // and none, relative and absolute links; then as a subdirectory line:
+    // listed, shown in its readable form (a plain-text page counting its
+    // characters), linked by its exact bytes, and the page plain ASCII.
+    void names_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::addColumn<int>("width");
+        const auto row = [](const char *tag, const QByteArray &name, const QByteArray &shown, int width) {
+            QTest::newRow(tag) << name << shown << width;
+        };
+        row("Latin-1", "caf\xE9", "caf\\xE9", 7);
+        row("lone continuation byte", "a\x80z", "a\\x80z", 6);
+        row("overlong", "\xC0\xAF.gif", "\\xC0\\xAF.gif", 12);
+        row("not UTF-8 at all", "\xFF\xFE.jpg", "\\xFF\\xFE.jpg", 12);
+        row("CESU-8 surrogate", "\xED\xA0\xBD\xED\xB8\x80", "\\xED\\xA0\\xBD\\xED\\xB8\\x80", 24);
+        row("tab", "a\tb", "a\\x09b", 6);
+        row("newline", "a\nb", "a\\x0Ab", 6);
+        row("escape", "\x1B[2Jc", "\\x1B[2Jc", 8);
+        row("C1 control", "a\xC2\x85", "a\\xC2\\x85", 9);
+        row("255 bytes of 3-byte characters", QByteArray("\xE6\x97\xA5").repeated(85), QByteArray("&#26085;").repeated(85), 85);
+        row("outside the BMP", "\xF0\x9F\x98\x80.gif", "&#128512;.gif", 5);
+        row("blank", "a b.jpg", "a b.jpg", 7);
+        row("brackets and braces", "[x]{y}^|", "[x]{y}^|", 8);
+        row("backquote", "a`b", "a`b", 3);
+    }
+    void names()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, shown);
+        QFETCH(int, width);
+        for (int mode = 0; mode < 3; ++mode) {
+            for (const int columns : {0, 2}) {
+                for (const bool absolute : {false, true}) {
+                    GeneratorRun r;
+                    QVERIFY(testfiles::writeNamed(r.dir, name, testfiles::gif(8, 8)) && testfiles::writeNamed(r.dir, "x", "x"));
+                    r.request.selectedNames = listMatchingFiles(r.dir, QStringLiteral("*.*"));
+                    QVERIFY(r.request.selectedNames.size() == 2 && r.request.selectedNames.contains(FileName(name)));
+                    r.mode(mode == 0 ? EntryMode::Picture : mode == 1 ? EntryMode::PlainText : EntryMode::Link);
+                    r.table(columns);
+                    r.request.settings.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
+                    r.request.fileSize = r.request.pictureAsLink = true;
+                    QCOMPARE(r.go().outcome, RunOutcome::Completed);
+                    const QByteArray page = r.page();
+                    QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return quint8(c) < 0x80; }));
+                    const QByteArray before = mode == 0 ? "<STRONG>" : mode == 2 ? "\">" : columns ? "\r\n" : ">\r\n";
+                    QVERIFY2(page.contains(before + shown + (mode == 1 ? "" : "</")), page.constData());
+                    if (mode == 1 && columns == 0)  // the other name's details stand in the column after this one
+                        QVERIFY(page.contains("\r\nx" + nbsp(qMax(width, 1) + 1 + 10) + "1 Bytes<BR>"));
+                    QList<QByteArray> targets = attributeValues(page, "HREF") + attributeValues(page, "SRC");
+                    QCOMPARE(targets.size(), mode == 0 ? 4 : mode == 2 ? 2 : 0);
+                    for (const QByteArray &target : targets) {
+                        const QByteArray file = resolvedPath(target, QFile::encodeName(r.dir));
+                        QVERIFY2(file == QFile::encodeName(r.dir) + '/' + name || file == QFile::encodeName(r.dir) + "/x", target);
+                    }
+                }
+            }
+        }
+        GeneratorRun r;
+        r.mode(EntryMode::PlainText);
+        r.request.showSubdirectories = true;
+        r.add("x");
+        QCOMPARE(::mkdir((QFile::encodeName(r.dir) + '/' + name).constData(), 0755), 0);
+        QCOMPARE(r.go().outcome, RunOutcome::Completed);
+        QVERIFY2(r.page().contains(">\r\n" + shown + nbsp(qMax(width, 1) + 10 - width) + "Directory<BR>\r\nx")
+                     && r.page().contains("1 Directory, 1 Files"), r.page().constData());
     }
 
     void everyModeAndLayout_data()
