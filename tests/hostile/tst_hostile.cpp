@@ -128,12 +128,13 @@ const char *const kModes[] = {"picture", "text", "link"};
 // the raw bytes of a path; empty when it could not name a file there.
 QByteArray resolvedPath(const QByteArray &value, const QByteArray &pageDir)
 {
-    // Browsers drop blanks at either end; the rest must be plain ASCII that
-    // cannot end the attribute or start a tag or an entity.
-    if (value.isEmpty() || value.front() == ' ' || value.back() == ' ')
+    // Plain ASCII that cannot end the attribute or start a tag or an entity,
+    // and holds nothing a URL may not (no blank: browsers also drop those at
+    // either end).
+    if (value.isEmpty())
         return {};
     for (const char c : value) {
-        if (quint8(c) < ' ' || quint8(c) >= 0x7F || c == '"' || c == '<' || c == '>' || c == '&' || c == '\\')
+        if (quint8(c) <= ' ' || quint8(c) >= 0x7F || QByteArrayView("\"<>&\\[]{}^|`").contains(c))
             return {};
     }
     if (value.startsWith("file://"))
