@@ -16,10 +16,6 @@ public:
     CompletionSound(SoundPlayer &player, MessageBoxes &messages, QString soundFile, QObject *parent = nullptr);
     ~CompletionSound() override;
 
-    bool fileExists() const;
-    // Whether the file was found and opened for playing.
-    bool isReady() const { return ready; }
-
     // At activation: not ready, then opened when wanted and there.
     void prepare(bool wanted);
     // After the options were saved: a file found there makes the sound ready
@@ -34,6 +30,7 @@ public:
     void setShowingFirstTime(bool first) { showingFirstTime = first; }
 
 private:
+    bool fileExists() const;
     void open();
     void reportError(const QString &text);
 

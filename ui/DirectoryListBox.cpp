@@ -142,16 +142,6 @@ void DirectoryListBox::showEntries()
     scrollTo(here);
 }
 
-int DirectoryListBox::entryCount() const
-{
-    return listModel->rowCount();
-}
-
-QString DirectoryListBox::entryText(int row) const
-{
-    return listModel->data(listModel->index(row), Qt::DisplayRole).toString();
-}
-
 QString DirectoryListBox::entryPath(int row) const
 {
     if (row < 0 || size_t(row) >= listModel->entries().size())

@@ -38,8 +38,6 @@ public:
     QString mask() const { return fileMask; }
     void setDirectory(const QString &directory);
     void setMask(const QString &mask);
-    // Reads the directory again; the selection is cleared.
-    void reread();
 
     int count() const;
     QString item(int index) const;  // as shown
@@ -58,6 +56,8 @@ signals:
     void userSelectionChanged();
 
 private:
+    // Reads the directory again; the selection is cleared.
+    void reread();
     void rebuildSelectionCache() const;
 
     FileListModel *listModel = nullptr;

@@ -4,8 +4,18 @@
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/OutputErrorText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+
+namespace {
+
+QString translated(const char *source)
+{
+    return QCoreApplication::translate("WindowRunFeedback", source);
+}
+
+} // namespace
 
 void WindowRunFeedback::runStarted(int entryCount)
 {
@@ -32,14 +42,14 @@ void WindowRunFeedback::report(const RunEvent &event)
 {
     const auto [type, text] = std::visit(
         RunEventVisitor{
-            [](const NothingSelected &) { return std::pair(MessageType::Error, QStringLiteral("No Files selected!")); },
+            [](const NothingSelected &) { return std::pair(MessageType::Error, translated("No Files selected!")); },
             [](const DirectoryGone &gone) {
                 return std::pair(MessageType::Error,
-                                 QStringLiteral("The directory ") + gone.directory + QStringLiteral(" no longer exists"));
+                                 translated("The directory %1 no longer exists").arg(gone.directory));
             },
             // A carriage return is a line break in a message box.
             [](const FileUnreadable &file) {
-                return std::pair(MessageType::Warning, QStringLiteral("File access error\r") + file.name.readable());
+                return std::pair(MessageType::Warning, translated("File access error\r%1").arg(file.name.readable()));
             },
             [](const OutputFailed &failed) {
                 return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path));
@@ -51,6 +61,8 @@ void WindowRunFeedback::report(const RunEvent &event)
 
 bool WindowRunFeedback::replaceExisting(const ReplaceQuestion &question)
 {
-    const QString text = QStringLiteral("The HTML-Document ") + question.fileName + QStringLiteral(" already exists! Overwrite?");
-    return messages.show(MessageType::Information, text, MessageButtons::YesNo) == MessageResult::Yes;
+    return messages.show(MessageType::Information,
+                         translated("The HTML-Document %1 already exists! Overwrite?").arg(question.fileName),
+                         MessageButtons::YesNo)
+           == MessageResult::Yes;
 }
