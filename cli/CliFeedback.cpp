@@ -2,24 +2,8 @@
 #include "cli/CliFeedback.h"
 
 #include "cli/CliProgress.h"
+#include "generator/ReadableFileName.h"
 #include "platform/core/OutputErrorText.h"
-
-namespace {
-
-QString withVisibleControls(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            out += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
-}  // namespace
 
 void CliFeedback::runStarted(int entryCount)
 {
@@ -39,7 +23,7 @@ void CliFeedback::report(const RunEvent &event)
             [](const DirectoryGone &gone) {
                 return errorLine(QStringLiteral("The directory ") + gone.directory + QStringLiteral(" no longer exists"));
             },
-            [](const FileUnreadable &file) { return warningLine(QStringLiteral("File access error"), file.name); },
+            [](const FileUnreadable &file) { return warningLine(QStringLiteral("File access error"), file.name.readable()); },
             [](const OutputFailed &failed) { return errorLine(outputErrorText(failed.osError, failed.path)); },
         },
         event);
@@ -49,13 +33,13 @@ void CliFeedback::report(const RunEvent &event)
 
 QString errorLine(const QString &text)
 {
-    return QStringLiteral("quorvant-cli: ") + withVisibleControls(text) + QLatin1Char('\n');
+    return QStringLiteral("quorvant-cli: ") + readableText(text) + QLatin1Char('\n');
 }
 
 QString warningLine(const QString &text, const QString &name)
 {
-    return QStringLiteral("quorvant-cli: warning: ") + withVisibleControls(text) + QStringLiteral(": ")
-        + withVisibleControls(name) + QLatin1Char('\n');
+    return QStringLiteral("quorvant-cli: warning: ") + readableText(text) + QStringLiteral(": ") + readableText(name)
+        + QLatin1Char('\n');
 }
 
 void writeText(FILE *stream, const QString &text)

@@ -5,9 +5,8 @@
 // became a directory, a FIFO or a device counts as a file that cannot be
 // opened, and never blocks the run.
 
+#include "generator/FileName.h"
 #include "generator/PictureProbes.h"
-
-#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -33,5 +32,5 @@ struct EntryFacts {
 
 // The facts of names[first] to names[end - 1], into facts. Each file is
 // opened once, and only when anything of it is wanted.
-void gatherEntryFacts(BatchOpener &opener, const QStringList &names, qsizetype first, qsizetype end,
+void gatherEntryFacts(BatchOpener &opener, const FileNames &names, qsizetype first, qsizetype end,
                       const FactsWanted &wanted, std::vector<EntryFacts> &facts);

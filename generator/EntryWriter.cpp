@@ -3,6 +3,7 @@
 #include "generator/DateText.h"
 #include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
+#include "generator/ReadableFileName.h"
 #include "generator/RunFeedback.h"
 #include "platform/core/NativePaths.h"
 
@@ -21,26 +22,29 @@ int decimalDigits(qint64 value)
 EntryWriter::EntryWriter(const DocumentRequest &page, PageOutput &output, RunFeedback &runFeedback,
                          PlainTextColumns plainTextColumns)
     : request(page), out(output), feedback(runFeedback), columns(plainTextColumns),
-      dirPath(withTrailingSeparator(request.directory, nativePathStyle())), urlPrefix(fileUrlPrefix(dirPath, nativePathStyle())),
+      dirPath(withTrailingSeparator(request.directory, nativePathStyle())), shownPath(htmlText(readableText(dirPath))),
+      urlPrefix(linkText(fileUrlPrefix(dirPath, nativePathStyle()).toUtf8())),
       locale(QLocale::system())
 {
 }
 
-void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
+void EntryWriter::writeEntry(const FileName &entryName, const EntryFacts &entryFacts)
 {
+    name = &entryName;
     facts = &entryFacts;
     unreadableReported = false;
 
     int pictureWidth = 0;
     if (request.shrinkToFit) {
-        if (const std::optional<PictureSize> size = pictureSize(name); size && size->width != 0)
+        if (const std::optional<PictureSize> size = pictureSize(); size && size->width != 0)
             pictureWidth = shrunkWidth(size->width);
     }
     if (request.settings.linkStyle == LinkStyle::Absolute)
-        writeBody(request.settings.showPath ? dirPath + name : name, urlPrefix + name, pictureWidth);
+        writeBody(request.settings.showPath ? shownPath + htmlName(entryName) : htmlName(entryName),
+                  urlPrefix + linkText(entryName.bytes()), pictureWidth);
     else
-        writeBody(name, relativeLinkTarget(name), pictureWidth);
-    writeDetails(name);
+        writeBody(htmlName(entryName), relativeLink(entryName.bytes()), pictureWidth);
+    writeDetails();
     lineBreak();
 }
 
@@ -61,10 +65,8 @@ QByteArray EntryWriter::factAttributes(const EntryFacts &entryFacts) const
     return attributes;
 }
 
-void EntryWriter::writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth)
+void EntryWriter::writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth)
 {
-    const QByteArray text = htmlText(displayText);
-    const QByteArray link = linkText(linkTarget);
     switch (request.settings.entryMode) {
     case EntryMode::Picture:
         if (request.pictureAsLink)
@@ -87,14 +89,14 @@ void EntryWriter::writeBody(const QString &displayText, const QString &linkTarge
     }
 }
 
-void EntryWriter::writeDetails(const QString &name)
+void EntryWriter::writeDetails()
 {
     if (request.fileSize) {
         if (!facts->opened) {
-            reportUnreadable(name);
+            reportUnreadable();
         } else {
             const qint64 size = facts->size;
-            leadIn(Detail::Size, name);
+            leadIn(Detail::Size);
             if (request.settings.entryMode != EntryMode::Picture)
                 total += size;
             if (aligned())
@@ -104,26 +106,26 @@ void EntryWriter::writeDetails(const QString &name)
     }
     if (request.fileDate) {
         if (!facts->opened) {
-            reportUnreadable(name);
+            reportUnreadable();
         } else {
-            leadIn(Detail::Date, name);
-            out.put(modifiedText(facts->modifiedSecs).toLocal8Bit());
+            leadIn(Detail::Date);
+            out.put(htmlAscii(modifiedText(facts->modifiedSecs)));
         }
     }
     if (request.pictureSize) {
-        if (const std::optional<PictureSize> size = pictureSize(name)) {
-            leadIn(Detail::PictureFormat, name);
+        if (const std::optional<PictureSize> size = pictureSize()) {
+            leadIn(Detail::PictureFormat);
             out.put(size->format + ' ' + QByteArray::number(size->width) + 'x' + QByteArray::number(size->height));
         }
     }
 }
 
-std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
+std::optional<PictureSize> EntryWriter::pictureSize()
 {
     if (!facts->picture)
         return std::nullopt;
     if (!facts->opened) {
-        reportUnreadable(name);
+        reportUnreadable();
         return std::nullopt;
     }
     return facts->pictureSize;
@@ -145,7 +147,7 @@ bool EntryWriter::aligned() const
     return request.settings.entryMode == EntryMode::PlainText && !isTable();
 }
 
-void EntryWriter::leadIn(Detail detail, const QString &name)
+void EntryWriter::leadIn(Detail detail)
 {
     if (!aligned()) {
         if (isTable())
@@ -154,7 +156,7 @@ void EntryWriter::leadIn(Detail detail, const QString &name)
             out.put(", ");
         return;
     }
-    const int nameLength = int(name.size());
+    const int nameLength = name->readableLength();
     const bool afterColumn = (detail == Detail::Date && request.fileSize)
                              || (detail == Detail::PictureFormat && (request.fileSize || request.fileDate));
     if (afterColumn)
@@ -176,11 +178,11 @@ void EntryWriter::lineBreak()
         out.putLine("<BR><BR>");
 }
 
-void EntryWriter::reportUnreadable(const QString &name)
+void EntryWriter::reportUnreadable()
 {
     if (unreadableReported)
         return;
-    feedback.report(FileUnreadable{name, facts->osError});
+    feedback.report(FileUnreadable{*name, facts->osError});
     unreadableReported = true;
 }
 

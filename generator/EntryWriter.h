@@ -27,7 +27,7 @@ public:
     EntryWriter(const DocumentRequest &request, PageOutput &out, RunFeedback &feedback, PlainTextColumns columns);
 
     // facts: what the entry's details need from its file, gathered before.
-    void writeEntry(const QString &name, const EntryFacts &facts);
+    void writeEntry(const FileName &name, const EntryFacts &facts);
     // A searchable page's data attributes of the entry, each with its
     // leading blank: the raw facts behind the details it shows (bytes,
     // modification time in seconds since 1970, picture width and height),
@@ -38,13 +38,14 @@ public:
 
 private:
     enum class Detail { Size, Date, PictureFormat };
-    void writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth);
-    void writeDetails(const QString &name);
-    std::optional<PictureSize> pictureSize(const QString &name);
+    // text: as the page shows it; link: percent-encoded.
+    void writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth);
+    void writeDetails();
+    std::optional<PictureSize> pictureSize();
     int shrunkWidth(int width) const;
-    void leadIn(Detail detail, const QString &name);
+    void leadIn(Detail detail);
     void lineBreak();
-    void reportUnreadable(const QString &name);
+    void reportUnreadable();
     QString modifiedText(qint64 modifiedSecs);
     bool aligned() const;
     bool isTable() const { return request.settings.table.isTable(); }
@@ -53,12 +54,14 @@ private:
     PageOutput &out;
     RunFeedback &feedback;
     const PlainTextColumns columns;
-    const QString dirPath;    // the listed directory and its separator
-    const QString urlPrefix;  // for absolute links
+    const QString dirPath;       // the listed directory and its separator
+    const QByteArray shownPath;  // the same as the page shows it
+    const QByteArray urlPrefix;  // for absolute links, percent-encoded
     QLocale locale;
     qint64 total = 0;
 
     // One entry's state: a file that cannot be opened is reported once.
+    const FileName *name = nullptr;
     const EntryFacts *facts = nullptr;
     bool unreadableReported = false;
 

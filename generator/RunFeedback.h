@@ -7,6 +7,8 @@
 // in replaceExisting() until the user has answered. The run calls one
 // function at a time, from the thread it runs on.
 
+#include "generator/FileName.h"
+
 #include <QString>
 
 #include <variant>
@@ -22,7 +24,7 @@ struct DirectoryGone {
 // An entry's file could not be opened for its details (size, date, picture
 // size), which the page then leaves out; the run goes on. Once per entry.
 struct FileUnreadable {
-    QString name;     // as the list shows it
+    FileName name;    // as the list holds it; a front end shows its readable form
     int osError = 0;  // errno or GetLastError; 0 where none is known (not a regular file, say)
 };
 

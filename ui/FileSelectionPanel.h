@@ -4,6 +4,8 @@
 // and reach the panel through its slots; the selection count goes out as
 // the text for the status bar.
 
+#include "generator/FileName.h"
+
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
@@ -33,7 +35,7 @@ public:
     // directory above it that can be entered.
     void leaveVanishedDirectory();
     // The selected file names, in the order of the list.
-    QStringList selectedNames() const;
+    FileNames selectedNames() const;
 
 public slots:
     void selectAll();
@@ -56,7 +58,6 @@ private slots:
 private:
     void showNearestDirectory(const QString &dir);
     void refreshDriveCombo();
-    void reportUnlistableNames();
     void reportRefusedDirectory(const QString &path);
     void showSelectionCount(bool zeroAsCount);
     void showNoneSelected();

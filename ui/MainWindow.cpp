@@ -22,14 +22,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFontMetrics>
 
 MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &places, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       ui(std::make_unique<Ui::MainWindow>()), messages(services.messages), screen(services.screen),
       settingsPath(places.settingsFile), programDir(places.programDir),
-      // As started, also when the lists cannot show it: help and absolute-link documents belong there.
-      startDirectory(QDir::toNativeSeparators(QDir::cleanPath(places.startDirectory))),
       sound(new CompletionSound(services.sound, services.messages, completionSoundFile(places.programDir), this)),
       opener(std::make_unique<DocumentOpener>(services.shell, services.help, services.messages)),
       dialogRunner([](QDialog &dialog) { return dialog.exec(); })
@@ -47,6 +46,9 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
     runFeedback = std::make_unique<WindowRunFeedback>(*ui->progressBar, *ui->runStatus, messages);
     ui->fileSelectionPanel->setMessageBoxes(messages);
     ui->fileSelectionPanel->setStartDirectory(places.startDirectory);
+    // Started in a directory deleted since, the list shows the nearest one
+    // left: absolute-link documents and the help file belong there too.
+    startDirectory = ui->fileSelectionPanel->directory();
     ui->documentOptionsPanel->setColorChooser(services.colors);
     connectControls();
     loadStartupState();
@@ -85,6 +87,9 @@ void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
         SavedDefaults changed = optionsDialog->options();
         changed.table = defaults.table;  // the table dialog's to change
         takeDefaults(changed);
+        // The caption names the browser as its messages will, also when the
+        // dialog is cancelled after the choice changed.
+        showBrowserButton(ui->browserButton->isEnabled());
     });
     connect(tableDialog, &TableOptionsDialog::tableChanged, this, [this] { table = tableDialog->table(); });
     connect(tableDialog, &TableOptionsDialog::tableSavedAsDefault, this,
@@ -114,7 +119,8 @@ void MainWindow::loadStartupState()
     // Out of range values stay until the first activation.
     table = defaults.table;
     ui->documentOptionsPanel->setOptions(defaultDocumentOptions());
-    browserName = browserDisplayName(defaults);
+    if (const QString refusal = ini.readRefusal(); !refusal.isEmpty())
+        messages.show(MessageType::Warning, refusal, MessageButtons::Ok);
     lastDocumentName = tr("recently created Document");
     showBrowserButton(false);
 }
@@ -202,11 +208,27 @@ void MainWindow::useCurrentDirectoryAsTitle()
 
 void MainWindow::showBrowserButton(bool enabled)
 {
-    QString caption = tr("Show %1 with %2").arg(lastDocumentName, browserName);
-    // A path may hold "&", which a button caption would take as a mnemonic.
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    ui->browserButton->setText(caption);
-    ui->browserButton->setEnabled(enabled);
+    // The caption stays within the button: a browser of a very long name,
+    // then a long document path, is shortened in its middle, so the caption
+    // keeps its beginning and its end.
+    MultiLineButton *button = ui->browserButton;
+    const QFontMetrics metrics(button->font());
+    const QString browser = metrics.elidedText(browserDisplayName(defaults), Qt::ElideMiddle, button->width() / 2);
+    QString document = lastDocumentName;
+    const auto setCaption = [&] {
+        QString caption = tr("Show %1 with %2").arg(document, browser);
+        // A path may hold "&", which a button caption would take as a mnemonic.
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        button->setText(caption);
+    };
+    setCaption();
+    const int lines = qMax(1, (button->height() - 8) / metrics.lineSpacing());
+    for (int width = metrics.horizontalAdvance(document); button->captionLineCount() > lines && width > 0;
+         width -= width / 8 + 1) {
+        document = metrics.elidedText(lastDocumentName, Qt::ElideMiddle, width);
+        setCaption();
+    }
+    button->setEnabled(enabled);
 }
 
 DocumentRequest MainWindow::documentRequest() const
@@ -271,7 +293,6 @@ void MainWindow::openProgramOptions()
     if (options.heading)
         options.headingText = defaults.heading;
     ui->documentOptionsPanel->setOptions(options);
-    browserName = browserDisplayName(defaults);
     showBrowserButton(ui->browserButton->isEnabled());
     if (optionsDialog->centerRequested())
         centreOnScreen();
@@ -299,8 +320,6 @@ void MainWindow::showHelp()
 void MainWindow::showLastDocument()
 {
     clearRunFeedback();
-    // Named as the choice stands now: the options dialog may have turned the
-    // standard browser off and been cancelled.
     opener->showDocument(lastDocumentName,
                          {defaults.useStandardBrowser, defaults.browserProgram(), browserDisplayName(defaults)});
 }

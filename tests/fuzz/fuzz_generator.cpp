@@ -13,13 +13,15 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
 
-const QStringList kNames = {
-    "a.gif", "B.JPG", "c d.jpeg", "x&y<z>.gif", "q\"'#%?;.jpg", "-lead.txt", "README", "caf\u00e9.gif",
-    "javascript:x.jpg", " lead.gif", "trail.txt ", "HREF=\"evil.gif", "cr\rlf\n.jpg", "tab\there.GIF"};
+const QList<QByteArray> kNames = {
+    "a.gif", "B.JPG", "c d.jpeg", "x&y<z>.gif", "q\"'#%?;.jpg", "-lead.txt", "README", "caf\xC3\xA9.gif",
+    "javascript:x.jpg", " lead.gif", "trail.txt ", "HREF=\"evil.gif", "cr\rlf\n.jpg", "tab\there.GIF",
+    "latin\xE9.jpg", "\xFF\xFE[x]{y}`.gif", "c1\xC2\x85.txt"};
 const QStringList kSubdirs = {"Alpha", "beta", "Gamma dir", ".hidden", "x<y>"};
 const QStringList kDocumentNames = {"", "index", "page.htm", "missing/inner", "taken", QString(250, QLatin1Char('n'))};
 const QStringList kAligns = {"LEFT", "CENTER", "RIGHT", "TOP", "MIDDLE", "BOTTOM"};
@@ -78,14 +80,14 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     typed.name = kDocumentNames.at(in.below(int(kDocumentNames.size())));
     q.texts = resolveDocumentTexts(typed, defaults);
 
-    for (const QString &name : kNames) {
+    for (const QByteArray &name : kNames) {
         const int how = in.below(4);  // 0: not listed, 1: missing, 2 and 3: a file
         if (how == 0)
             continue;
         if (how > 1)
-            testfiles::write(r.path(name), fileContent(in));
+            testfiles::writeNamed(dir, name, fileContent(in));
         if (in.flag())
-            q.selectedNames << name;
+            q.selectedNames << FileName(name);
     }
     for (const QString &sub : kSubdirs) {
         if (in.flag())
@@ -119,13 +121,14 @@ int fuzzGenerator(const uint8_t *data, size_t size)
             expected << document, expected.sort();
         FUZZ_CHECK(after == expected);
         FUZZ_CHECK(page.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>\r\n") && page.endsWith("</BODY>\r\n</HTML>\r\n"));
+        FUZZ_CHECK(std::all_of(page.begin(), page.end(), [](char c) { return quint8(c) < 0x80; }));
     }
 
     if (result.outcome == RunOutcome::Completed && !hostileHead) {
         // Every link and picture source, percent-decoded, is the file's name.
         QList<QByteArray> names;
-        for (const QString &name : std::as_const(q.selectedNames))
-            names << name.toUtf8();
+        for (const FileName &name : std::as_const(q.selectedNames))
+            names << name.bytes();
         const QByteArray base = absolute ? "file://" + dir.toUtf8() + "/" : QByteArray();
         const QList<QByteArray> hrefs = attributeValues(page, "HREF"), srcs = attributeValues(page, "SRC");
         const bool linked = mode == 2 || (mode == 0 && q.pictureAsLink);
