@@ -1,6 +1,8 @@
 #include "cli/CliArguments.h"
 
 #include "Version.h"
+#include "generator/DirectoryAccess.h"
+#include "generator/ReadableFileName.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -51,10 +53,12 @@ const OptionSpec kOptions[] = {
     {"link-color", "COLOR", "link colour, #RRGGBB"},
     {"vlink-color", "COLOR", "visited link colour, #RRGGBB"},
     {"text-color", "COLOR", "text colour, #RRGGBB"},
-    {"filter", "MASK", "file mask, \";\" between patterns (default \"*.*\")"},
+    {"filter", "MASK",
+     "file mask, \";\" between patterns (default \"*.*\"); names beginning with a dot are listed only by a "
+     "pattern that itself begins with a dot (\".*\", \".bashrc\")"},
     {"recursive", nullptr,
      "the whole tree: also every subdirectory's files, depth first, each directory a section, with a contents list "
-     "at the top; hidden names and links to directories are not entered"},
+     "at the top; hidden directories and links to directories are not entered"},
     {"max-depth", "N", "with --recursive: at most N levels of subdirectories (0: the directory alone)"},
     {"exclude", "PATTERN",
      "with --recursive: leave out the files and directories whose names match, like --filter (wildcards, letter case "
@@ -73,7 +77,9 @@ void setUpParser(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "Writes one HTML document that lists the files of DIRECTORY (default \".\").\n"
         "FILE... selects files of the list (taken in list order); without any, every\n"
-        "listed file is selected. Defaults come from the settings file."));
+        "listed file is selected. A FILE is matched by its bytes, or by the name as\n"
+        "quorvant-cli prints it (bytes that are not UTF-8, and control characters,\n"
+        "as \\xNN). Defaults come from the settings file."));
     for (const OptionSpec &o : kOptions) {
         const QStringList names = QString::fromLatin1(o.names).split(QLatin1Char(','));
         parser.addOption(o.valueName ? QCommandLineOption(names, QString::fromLatin1(o.description),
@@ -227,16 +233,29 @@ QString readColors(const QCommandLineParser &p, CliArguments &a)
     return {};
 }
 
-QString readPositional(const QCommandLineParser &p, CliArguments &a)
+// The positional arguments' own bytes: the parser hands back text, which is
+// found again among the arguments in order.
+QString readPositional(const QCommandLineParser &p, CliArguments &a, const QStringList &texts,
+                       const QList<QByteArray> &raw)
 {
     const QStringList positional = p.positionalArguments();
     if (positional.isEmpty())
         return {};
     a.directory = positional.first();
-    a.files = positional.mid(1);
+    qsizetype at = texts.indexOf(positional.first(), 1);
+    for (const QString &file : positional.mid(1)) {
+        at = texts.indexOf(file, at + 1);
+        a.files << (at >= 0 ? raw.at(at) : file.toUtf8());
+    }
     if (a.directory.isEmpty())
         return QStringLiteral("the directory must not be an empty text");
     return {};
+}
+
+// An argument as text: decoded when it is UTF-8, else in its readable form.
+QString argumentText(const QByteArray &argument)
+{
+    return argument.isValidUtf8() ? decodedFileName(argument) : readableFileName(argument);
 }
 
 } // namespace
@@ -259,8 +278,25 @@ std::optional<qint32> parseHtmlColor(const QString &text)
     return qint32(red | (green << 8) | (blue << 16));
 }
 
+QList<QByteArray> utf8Arguments(const QStringList &arguments)
+{
+    QList<QByteArray> raw;
+    raw.reserve(arguments.size());
+    for (const QString &argument : arguments)
+        raw << argument.toUtf8();
+    return raw;
+}
+
 ParsedArguments parseArguments(const QStringList &arguments)
 {
+    return parseArguments(utf8Arguments(arguments));
+}
+
+ParsedArguments parseArguments(const QList<QByteArray> &raw)
+{
+    QStringList arguments;
+    for (const QByteArray &argument : raw)
+        arguments << argumentText(argument);
     ParsedArguments result;
     QCommandLineParser parser;
     setUpParser(parser);
@@ -278,11 +314,14 @@ ParsedArguments parseArguments(const QStringList &arguments)
         return result;
     }
     // In this order, so the first value that will not do is the one named.
-    for (const auto read : {readTextsAndSwitches, readMode, readNumbers, readChoices, readColors, readPositional}) {
+    for (const auto read : {readTextsAndSwitches, readMode, readNumbers, readChoices, readColors}) {
         result.error = read(parser, a);
         if (!result.error.isEmpty())
             return result;
     }
+    result.error = readPositional(parser, a, arguments, raw);
+    if (!result.error.isEmpty())
+        return result;
     result.ok = true;
     return result;
 }
@@ -299,7 +338,7 @@ QString usageText()
     QString text = parser.helpText();
     // Qt names the program by the path it was started with; the manual page
     // made from this text must not carry a build folder's path.
-    text.replace(0, text.indexOf(QLatin1Char('\n')), QString::fromLatin1(kUsageLine));
+    text.replace(0, text.indexOf(QLatin1Char('\n')), QString::fromLatin1(kUsageLine) + QLatin1Char('\n'));
     return text + QStringLiteral(
         "\n"
         "Put -- before a DIRECTORY or FILE whose name begins with \"-\".\n"

@@ -33,7 +33,8 @@ private:
 
 // "quorvant-cli: " and the text on one line; "quorvant-cli: warning: ", the
 // text, ": " and the name the warning is about. Control characters are
-// written as \xNN: a hostile name must not drive the terminal.
+// written as \xNN (ReadableFileName.h): a hostile name must not drive the
+// terminal.
 QString errorLine(const QString &text);
 QString warningLine(const QString &text, const QString &name);
 

@@ -40,14 +40,9 @@ bool isListedKind(int dirFd, const char *name, int type)
     return ::fstatat(dirFd, name, &st, 0) == 0 && !S_ISDIR(st.st_mode);
 }
 
-} // namespace
-
-QByteArray encodedFileName(const QString &name)
-{
-    return QFile::encodeName(name);
-}
-
-void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArrayView name)> &take)
+// Calls take with the descriptor of dir and each entry's name and type, the
+// directory itself and its parent left out.
+void forEachEntry(const QString &dir, const std::function<void(int dirFd, const char *name, int type)> &take)
 {
     const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -58,17 +53,47 @@ void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArra
         return;
     }
     while (const dirent *entry = ::readdir(entries)) {
-        if (entry->d_name[0] == '.')
-            continue;  // hidden, and the directory itself and its parent
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
 #ifdef DT_UNKNOWN
-        const int type = entry->d_type;
+        take(fd, name, entry->d_type);
 #else
-        const int type = DT_UNKNOWN;
+        take(fd, name, DT_UNKNOWN);
 #endif
-        if (isListedKind(fd, entry->d_name, type))
-            take(QByteArrayView(entry->d_name, qsizetype(std::strlen(entry->d_name))));
     }
     ::closedir(entries);
+}
+
+} // namespace
+
+void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArrayView name)> &take)
+{
+    forEachEntry(dir, [&](int dirFd, const char *name, int type) {
+        if (isListedKind(dirFd, name, type))
+            take(QByteArrayView(name, qsizetype(std::strlen(name))));
+    });
+}
+
+bool isHiddenName(QByteArrayView name)
+{
+    return name.startsWith('.');
+}
+
+void forEachSubdirectory(const QString &dir,
+                         const std::function<void(QByteArrayView name, std::optional<qint64> modifiedSecs)> &take)
+{
+    forEachEntry(dir, [&](int dirFd, const char *name, int type) {
+        if (name[0] == '.' || (type != DT_DIR && type != DT_LNK && type != DT_UNKNOWN))
+            return;
+        // A link counts by what it points to, and the date is the target's.
+        struct stat st;
+        const bool known = ::fstatat(dirFd, name, &st, 0) == 0;
+        if (known ? !S_ISDIR(st.st_mode) : type != DT_DIR)
+            return;
+        take(QByteArrayView(name, qsizetype(std::strlen(name))),
+             known ? std::optional<qint64>(st.st_mtime) : std::nullopt);
+    });
 }
 
 DirectoryFiles::DirectoryFiles(const QString &dir)

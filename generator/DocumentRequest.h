@@ -4,13 +4,13 @@
 
 #include "generator/DocumentSettings.h"
 #include "generator/DocumentTexts.h"
+#include "generator/FileName.h"
 
 #include <QString>
-#include <QStringList>
 
 struct DocumentRequest {
     QString directory;          // the listed directory, a full native path
-    QStringList selectedNames;  // bare file names, in the order of the list
+    FileNames selectedNames;    // bare file names, in the order of the list
     QString startDirectory;     // where absolute-link documents go
 
     DocumentTexts texts;        // title, heading and file name, defaults filled in

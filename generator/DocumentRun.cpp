@@ -113,22 +113,22 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
 
     PlainTextColumns columns;
     if (request.settings.entryMode == EntryMode::PlainText && !request.settings.table.isTable()) {
-        for (const QString &name : request.selectedNames)
-            columns.nameWidth = qMax(columns.nameWidth, int(name.size()));
+        for (const FileName &name : request.selectedNames)
+            columns.nameWidth = qMax(columns.nameWidth, name.readableLength());
         if (request.showSubdirectories) {
             const SubdirectoryListing listing = listSubdirectories(request.directory, QLocale::system());
             columns.nameWidth = qMax(columns.nameWidth, listing.longestName);
             writeSubdirectoryLines(out, listing, withTrailingSeparator(request.directory, nativePathStyle()),
                                    request.settings.showPath, request.fileDate, columns.nameWidth,
                                    request.searchable);
-            result.subdirectoryCount = int(listing.names.size());
+            result.subdirectoryCount = int(listing.entries.size());
             columns.afterSubdirectoryLines = result.subdirectoryCount > 0;
         }
     }
 
     EntryWriter entries(request, out, feedback, columns);
     int position = 0;
-    for (const QString &name : request.selectedNames) {
+    for (const FileName &name : request.selectedNames) {
         if (feedback.cancelRequested())
             throw RunCancelled{};
         ++position;

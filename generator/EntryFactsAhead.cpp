@@ -16,7 +16,7 @@ int workerCount()
 
 } // namespace
 
-EntryFactsAhead::EntryFactsAhead(const DirectoryFiles &directory, const QStringList &entryNames, FactsWanted what)
+EntryFactsAhead::EntryFactsAhead(const DirectoryFiles &directory, const FileNames &entryNames, FactsWanted what)
     : files(directory), names(entryNames), wanted(what), chunkCount((entryNames.size() + kChunkSize - 1) / kChunkSize),
       slotChunk(kSlotCount, -1), gathered(kSlotCount)
 {

@@ -10,7 +10,6 @@
 #include "generator/BatchOpener.h"
 #include "generator/EntryFile.h"
 
-#include <QStringList>
 
 #include <condition_variable>
 #include <memory>
@@ -22,7 +21,7 @@ class DirectoryFiles;
 
 class EntryFactsAhead {
 public:
-    EntryFactsAhead(const DirectoryFiles &files, const QStringList &names, FactsWanted wanted);
+    EntryFactsAhead(const DirectoryFiles &files, const FileNames &names, FactsWanted wanted);
     // Stops the workers and waits for them, also when the run ends early.
     ~EntryFactsAhead();
     EntryFactsAhead(const EntryFactsAhead &) = delete;
@@ -38,7 +37,7 @@ private:
     void gather(BatchOpener &opener, qsizetype chunk);
 
     const DirectoryFiles &files;
-    const QStringList names;
+    const FileNames names;
     const FactsWanted wanted;
     const qsizetype chunkCount;
     qsizetype writerChunk = -1;   // the chunk whose facts the writer reads

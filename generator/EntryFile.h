@@ -5,9 +5,8 @@
 // became a directory, a FIFO or a device counts as a file that cannot be
 // opened, and never blocks the run.
 
+#include "generator/FileName.h"
 #include "generator/PictureProbes.h"
-
-#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -34,5 +33,5 @@ struct EntryFacts {
 
 // The facts of names[first] to names[end - 1] of directory, into facts.
 // Each file is opened once, and only when anything of it is wanted.
-void gatherEntryFacts(BatchOpener &opener, const DirectoryFiles &directory, const QStringList &names, qsizetype first,
+void gatherEntryFacts(BatchOpener &opener, const DirectoryFiles &directory, const FileNames &names, qsizetype first,
                       qsizetype end, const FactsWanted &wanted, std::vector<EntryFacts> &facts);

@@ -3,8 +3,11 @@
 #include "generator/DateText.h"
 #include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
+#include "generator/ReadableFileName.h"
 #include "generator/RunFeedback.h"
 #include "platform/core/NativePaths.h"
+
+#include <QDir>
 
 namespace {
 
@@ -21,40 +24,55 @@ int decimalDigits(qint64 value)
 EntryWriter::EntryWriter(const DocumentRequest &page, PageOutput &output, RunFeedback &runFeedback,
                          PlainTextColumns plainTextColumns)
     : request(page), out(output), feedback(runFeedback), columns(plainTextColumns),
-      dirPath(withTrailingSeparator(request.directory, nativePathStyle())), urlPrefix(fileUrlPrefix(dirPath, nativePathStyle())),
-      locale(QLocale::system())
+      dirPath(withTrailingSeparator(request.directory, nativePathStyle())),
+      rootShownPath(htmlText(readableText(dirPath))),
+      rootUrlPrefix(linkText(fileUrlPrefix(dirPath, nativePathStyle()).toUtf8())), locale(QLocale::system())
 {
+    shownPath = rootShownPath;
+    urlPrefix = rootUrlPrefix;
 }
 
-void EntryWriter::enterDirectory(const QString &nativePath, const QString &path, PlainTextColumns sectionColumns)
+void EntryWriter::enterDirectory(const FileName &path, PlainTextColumns sectionColumns)
 {
     columns = sectionColumns;
-    dirPath = withTrailingSeparator(nativePath, nativePathStyle());
-    urlPrefix = fileUrlPrefix(dirPath, nativePathStyle());
-    // Each name encoded on its own: a name never holds a '/'.
-    linkPrefix = path.isEmpty() ? QByteArray() : linkText(relativeLinkTarget(path + QLatin1Char('/')));
-    reportPrefix = path.isEmpty() ? QString() : path + QLatin1Char('/');
+    if (path.isEmpty()) {
+        shownPath = rootShownPath;
+        urlPrefix = rootUrlPrefix;
+        linkPrefix.clear();
+        pathPrefix.clear();
+        return;
+    }
+    pathPrefix = path.bytes() + '/';
+    // Each name of the path encoded on its own: a name never holds a '/'.
+    linkPrefix = relativeLink(pathPrefix);
+    urlPrefix = rootUrlPrefix + linkText(pathPrefix);
+    const QString shown = QDir::toNativeSeparators(path.readable()) + pathSeparator(nativePathStyle());
+    shownPath = rootShownPath + htmlText(shown);
 }
 
-void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
+void EntryWriter::writeEntry(const FileName &entryName, const EntryFacts &entryFacts)
 {
+    name = &entryName;
     facts = &entryFacts;
     unreadableReported = false;
 
     int pictureWidth = 0;
     if (request.shrinkToFit) {
-        if (const std::optional<PictureSize> size = pictureSize(name); size && size->width != 0)
+        if (const std::optional<PictureSize> size = pictureSize(); size && size->width != 0)
             pictureWidth = shrunkWidth(size->width);
     }
-    const bool absolute = request.settings.linkStyle == LinkStyle::Absolute;
-    QByteArray link;  // plain text has none
-    if (request.settings.entryMode != EntryMode::PlainText) {
-        link = absolute               ? linkText(urlPrefix + name)
-               : linkPrefix.isEmpty() ? linkText(relativeLinkTarget(name))
-                                      : linkPrefix + linkText(name);
-    }
-    writeBody(absolute && request.settings.showPath ? dirPath + name : name, link, pictureWidth);
-    writeDetails(name);
+    // Plain text has no link.
+    const bool linked = request.settings.entryMode != EntryMode::PlainText;
+    if (request.settings.linkStyle == LinkStyle::Absolute)
+        writeBody(request.settings.showPath ? shownPath + htmlName(entryName) : htmlName(entryName),
+                  linked ? urlPrefix + linkText(entryName.bytes()) : QByteArray(), pictureWidth);
+    else if (!linked)
+        writeBody(htmlName(entryName), QByteArray(), pictureWidth);
+    else if (linkPrefix.isEmpty())
+        writeBody(htmlName(entryName), relativeLink(entryName.bytes()), pictureWidth);
+    else
+        writeBody(htmlName(entryName), linkPrefix + linkText(entryName.bytes()), pictureWidth);
+    writeDetails();
     lineBreak();
 }
 
@@ -75,9 +93,8 @@ QByteArray EntryWriter::factAttributes(const EntryFacts &entryFacts) const
     return attributes;
 }
 
-void EntryWriter::writeBody(const QString &displayText, const QByteArray &link, int pictureWidth)
+void EntryWriter::writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth)
 {
-    const QByteArray text = htmlText(displayText);
     switch (request.settings.entryMode) {
     case EntryMode::Picture:
         if (request.pictureAsLink)
@@ -100,14 +117,14 @@ void EntryWriter::writeBody(const QString &displayText, const QByteArray &link, 
     }
 }
 
-void EntryWriter::writeDetails(const QString &name)
+void EntryWriter::writeDetails()
 {
     if (request.fileSize) {
         if (!facts->opened) {
-            reportUnreadable(name);
+            reportUnreadable();
         } else {
             const qint64 size = facts->size;
-            leadIn(Detail::Size, name);
+            leadIn(Detail::Size);
             if (request.settings.entryMode != EntryMode::Picture)
                 total += size;
             if (aligned())
@@ -118,26 +135,26 @@ void EntryWriter::writeDetails(const QString &name)
     }
     if (request.fileDate) {
         if (!facts->opened) {
-            reportUnreadable(name);
+            reportUnreadable();
         } else {
-            leadIn(Detail::Date, name);
+            leadIn(Detail::Date);
             out.put(modifiedText(facts->modifiedSecs));
         }
     }
     if (request.pictureSize) {
-        if (const std::optional<PictureSize> size = pictureSize(name)) {
-            leadIn(Detail::PictureFormat, name);
+        if (const std::optional<PictureSize> size = pictureSize()) {
+            leadIn(Detail::PictureFormat);
             out.put(size->format + ' ' + QByteArray::number(size->width) + 'x' + QByteArray::number(size->height));
         }
     }
 }
 
-std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
+std::optional<PictureSize> EntryWriter::pictureSize()
 {
     if (!facts->picture)
         return std::nullopt;
     if (!facts->opened) {
-        reportUnreadable(name);
+        reportUnreadable();
         return std::nullopt;
     }
     return facts->pictureSize;
@@ -159,7 +176,7 @@ bool EntryWriter::aligned() const
     return request.settings.entryMode == EntryMode::PlainText && !isTable();
 }
 
-void EntryWriter::leadIn(Detail detail, const QString &name)
+void EntryWriter::leadIn(Detail detail)
 {
     if (!aligned()) {
         if (isTable())
@@ -168,7 +185,7 @@ void EntryWriter::leadIn(Detail detail, const QString &name)
             out.put(", ");
         return;
     }
-    const int nameLength = int(name.size());
+    const int nameLength = name->readableLength();
     const bool afterColumn = (detail == Detail::Date && request.fileSize)
                              || (detail == Detail::PictureFormat && (request.fileSize || request.fileDate));
     if (afterColumn)
@@ -190,11 +207,11 @@ void EntryWriter::lineBreak()
         out.putLine("<BR><BR>");
 }
 
-void EntryWriter::reportUnreadable(const QString &name)
+void EntryWriter::reportUnreadable()
 {
     if (unreadableReported)
         return;
-    feedback.report(FileUnreadable{reportPrefix + name, facts->osError});
+    feedback.report(FileUnreadable{pathPrefix.isEmpty() ? *name : FileName(pathPrefix + name->bytes()), facts->osError});
     unreadableReported = true;
 }
 
@@ -202,7 +219,7 @@ const QByteArray &EntryWriter::modifiedText(qint64 modifiedSecs)
 {
     ModifiedText &slot = modifiedTexts[size_t(quint64(modifiedSecs) % modifiedTexts.size())];
     if (slot.secs != modifiedSecs) {
-        slot.text = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale).toLocal8Bit();
+        slot.text = htmlAscii(dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale));
         slot.secs = modifiedSecs;
     }
     return slot.text;

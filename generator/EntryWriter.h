@@ -27,13 +27,13 @@ class EntryWriter {
 public:
     EntryWriter(const DocumentRequest &request, PageOutput &out, RunFeedback &feedback, PlainTextColumns columns);
 
-    // A whole tree: the entries that follow are in the directory at
-    // nativePath, path below the listed directory ('/' between names; empty
-    // for the listed one), with its section's columns.
-    void enterDirectory(const QString &nativePath, const QString &path, PlainTextColumns sectionColumns);
+    // A whole tree: the entries that follow are in the directory at path
+    // below the listed directory ('/' between names; empty for the listed
+    // one), with its section's columns.
+    void enterDirectory(const FileName &path, PlainTextColumns sectionColumns);
 
     // facts: what the entry's details need from its file, gathered before.
-    void writeEntry(const QString &name, const EntryFacts &facts);
+    void writeEntry(const FileName &name, const EntryFacts &facts);
     // A searchable page's data attributes of the entry, each with its
     // leading blank: the raw facts behind the details it shows (bytes,
     // modification time in seconds since 1970, picture width and height),
@@ -44,13 +44,14 @@ public:
 
 private:
     enum class Detail { Size, Date, PictureFormat };
-    void writeBody(const QString &displayText, const QByteArray &link, int pictureWidth);
-    void writeDetails(const QString &name);
-    std::optional<PictureSize> pictureSize(const QString &name);
+    // text: as the page shows it; link: percent-encoded.
+    void writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth);
+    void writeDetails();
+    std::optional<PictureSize> pictureSize();
     int shrunkWidth(int width) const;
-    void leadIn(Detail detail, const QString &name);
+    void leadIn(Detail detail);
     void lineBreak();
-    void reportUnreadable(const QString &name);
+    void reportUnreadable();
     const QByteArray &modifiedText(qint64 modifiedSecs);
     bool aligned() const;
     bool isTable() const { return request.settings.table.isTable(); }
@@ -59,14 +60,19 @@ private:
     PageOutput &out;
     RunFeedback &feedback;
     PlainTextColumns columns;
-    QString dirPath;          // the entries' directory and its separator
-    QString urlPrefix;        // for absolute links
-    QByteArray linkPrefix;    // a whole tree's subdirectory: its relative link with the trailing '/'
-    QString reportPrefix;     // ... and its path, for what is reported
+    const QString dirPath;           // the listed directory and its separator
+    const QByteArray rootShownPath;  // the same as the page shows it
+    const QByteArray rootUrlPrefix;  // for absolute links, percent-encoded
+    // The entries' directory (a whole tree's subdirectory, or the listed one).
+    QByteArray shownPath;   // as the page shows it, with its separator
+    QByteArray urlPrefix;   // its absolute link, percent-encoded, with '/'
+    QByteArray linkPrefix;  // its relative link with '/'; empty for the listed directory
+    QByteArray pathPrefix;  // its path below the listed directory with '/', for what is reported
     QLocale locale;
     qint64 total = 0;
 
     // One entry's state: a file that cannot be opened is reported once.
+    const FileName *name = nullptr;
     const EntryFacts *facts = nullptr;
     bool unreadableReported = false;
 

@@ -8,21 +8,31 @@
 
 NameMask::NameMask(const QStringList &patterns) : everything(patterns.contains(QStringLiteral("*")))
 {
-    for (const QString &p : patterns)
-        expressions << QRegularExpression::fromWildcard(p, Qt::CaseInsensitive);
+    for (const QString &p : patterns) {
+        const auto re = QRegularExpression::fromWildcard(p, Qt::CaseInsensitive);
+        expressions << re;
+        if (p.startsWith(QLatin1Char('.')))
+            hiddenExpressions << re;
+    }
 }
 
-bool NameMask::matches(QByteArrayView name, bool validUtf8) const
+bool NameMask::anyMatch(const QList<QRegularExpression> &list, QByteArrayView name)
 {
-    if (everything)
-        return true;
-    if (expressions.isEmpty())
+    if (list.isEmpty())
         return false;
-    return matches(validUtf8 ? decodedFileName(name) : readableFileName(name));
+    const QString text = readableFileName(name);
+    return std::any_of(list.begin(), list.end(), [&](const QRegularExpression &re) { return re.match(text).hasMatch(); });
 }
 
-bool NameMask::matches(const QString &name) const
+bool NameMask::matches(QByteArrayView name) const
 {
-    return everything || std::any_of(expressions.begin(), expressions.end(),
-                                     [&](const QRegularExpression &re) { return re.match(name).hasMatch(); });
+    const bool hidden = isHiddenName(name);
+    if (everything && !hidden)
+        return true;
+    return anyMatch(hidden ? hiddenExpressions : expressions, name);
+}
+
+bool NameMask::matchesAny(QByteArrayView name) const
+{
+    return everything || anyMatch(expressions, name);
 }

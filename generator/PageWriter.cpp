@@ -1,5 +1,6 @@
 #include "generator/PageWriter.h"
 
+#include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
 #include "generator/SearchAssets.h"
 
@@ -17,7 +18,7 @@ void PageWriter::writePageTop()
     out.putLine("<HEAD>");
     out.putLine("<TITLE>");
     // Title and heading are written as typed: users put markup in them.
-    out.putLine(request.texts.title.toLocal8Bit());
+    out.putLine(htmlAscii(request.texts.title));
     out.putLine("</TITLE>");
     if (request.searchable)
         writeSearchHead();
@@ -30,7 +31,7 @@ void PageWriter::writePageTop()
     if (request.center)
         out.putLine("<CENTER>");
     if (request.texts.heading)
-        out.putLine("<H1>" + request.texts.heading->toLocal8Bit() + "</H1>");
+        out.putLine("<H1>" + htmlAscii(*request.texts.heading) + "</H1>");
     if (isPlainText())
         out.putLine("<FONT FACE = \"Courier New\">");
 }
@@ -93,7 +94,7 @@ void PageWriter::openCell(int position, QByteArrayView facts)
             out.putLine("<TBODY>");
         out.putLine("<TR>");
     }
-    out.putLine("<TD ALIGN=\"" + table.align.toLocal8Bit() + "\" VALIGN=\"" + table.verticalAlign.toLocal8Bit()
+    out.putLine("<TD ALIGN=\"" + htmlAscii(table.align) + "\" VALIGN=\"" + htmlAscii(table.verticalAlign)
                 + "\"" + facts.toByteArray() + ">");
 }
 

@@ -7,7 +7,8 @@
 // in replaceExisting() until the user has answered. The run calls one
 // function at a time, from the thread it runs on.
 
-#include <QByteArray>
+#include "generator/FileName.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,7 +25,7 @@ struct DirectoryGone {
 // An entry's file could not be opened for its details (size, date, picture
 // size), which the page then leaves out; the run goes on. Once per entry.
 struct FileUnreadable {
-    QString name;     // as the list shows it
+    FileName name;    // as the list holds it; a front end shows its readable form
     int osError = 0;  // errno or GetLastError; 0 where none is known (not a regular file, say)
 };
 
@@ -40,20 +41,13 @@ struct OutputFailed {
 // as not readable; the run went on. Once, after the document is written.
 struct DirectoriesUnreadable {
     struct Directory {
-        QString path;     // below the listed directory, '/' between names; "." for the listed one
+        FileName path;    // below the listed directory, '/' between names; "." for the listed one
         int osError = 0;  // errno or GetLastError
     };
     QList<Directory> directories;  // in page order
 };
 
-// A whole tree: names in subdirectories that are not valid UTF-8, which a
-// page cannot show, left out. Once, after the document is written.
-struct NamesUnlistable {
-    QList<QByteArray> paths;  // below the listed directory, '/' between names, as the file system holds them
-};
-
-using RunEvent = std::variant<NothingSelected, DirectoryGone, FileUnreadable, OutputFailed, DirectoriesUnreadable,
-                              NamesUnlistable>;
+using RunEvent = std::variant<NothingSelected, DirectoryGone, FileUnreadable, OutputFailed, DirectoriesUnreadable>;
 
 // A file stands where the document goes.
 struct ReplaceQuestion {

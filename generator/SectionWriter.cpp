@@ -12,6 +12,8 @@
 #include "generator/TreeWalk.h"
 #include "platform/core/NativePaths.h"
 
+#include <QDir>
+
 SectionWriter::SectionWriter(const DocumentRequest &documentRequest, PageOutput &output, TreeWalk &treeWalk,
                              bool gathered, EntryWriter &entryWriter, RunFeedback &runFeedback)
     : request(documentRequest), out(output), page(documentRequest, output), walk(treeWalk), withFacts(gathered),
@@ -21,7 +23,7 @@ SectionWriter::SectionWriter(const DocumentRequest &documentRequest, PageOutput 
 
 SectionTotals SectionWriter::write(const TreeDirectory &dir, qint64 index)
 {
-    const QByteArray path = htmlText(dir.path);
+    const QByteArray path = htmlName(dir.path);
     out.put("<DIV ID=\"" + TreeContents::anchor(index) + '"');
     if (request.searchable)
         out.put(" data-dir=\"" + path + '"');
@@ -40,15 +42,15 @@ SectionTotals SectionWriter::write(const TreeDirectory &dir, qint64 index)
         const bool subdirectoryLines = aligned && request.showSubdirectories && !dir.subdirectories.isEmpty();
         PlainTextColumns columns;
         if (aligned) {
-            for (const QString &name : dir.files)
-                columns.nameWidth = qMax(columns.nameWidth, int(name.size()));
+            for (const FileName &name : dir.files)
+                columns.nameWidth = qMax(columns.nameWidth, name.readableLength());
             if (request.showSubdirectories) {
-                for (const QString &name : dir.subdirectories)
-                    columns.nameWidth = qMax(columns.nameWidth, int(name.size()));
+                for (const FileName &name : dir.subdirectories)
+                    columns.nameWidth = qMax(columns.nameWidth, name.readableLength());
             }
             columns.afterSubdirectoryLines = subdirectoryLines;
         }
-        entries.enterDirectory(dir.nativePath, dir.path, columns);
+        entries.enterDirectory(dir.path, columns);
         if (!dir.files.isEmpty() || subdirectoryLines) {
             page.openList();
             if (subdirectoryLines)
@@ -82,14 +84,22 @@ void SectionWriter::writeEntries(const TreeDirectory &dir, SectionTotals &totals
 void SectionWriter::writeSubdirectoryLines(const TreeDirectory &dir, int nameColumn)
 {
     SubdirectoryListing listing;
-    listing.names = dir.subdirectories;
-    for (size_t i = 0; i < dir.subdirectoryModified.size(); ++i) {
-        if (const std::optional<qint64> modified = dir.subdirectoryModified[i]) {
-            const QString &name = dir.subdirectories.at(qsizetype(i));
-            listing.dates.insert(name, dateText(QDateTime::fromSecsSinceEpoch(*modified), QLocale::system()));
-            listing.modified.insert(name, *modified);
+    const QLocale locale = QLocale::system();
+    for (qsizetype i = 0; i < dir.subdirectories.size(); ++i) {
+        Subdirectory sub{dir.subdirectories.at(i), QString(), std::nullopt};
+        if (size_t(i) < dir.subdirectoryModified.size()) {
+            sub.modifiedSecs = dir.subdirectoryModified[size_t(i)];
+            // As the listed directory's lines word a date the system did not tell.
+            sub.date = sub.modifiedSecs ? dateText(QDateTime::fromSecsSinceEpoch(*sub.modifiedSecs), locale)
+                                        : QStringLiteral("unknown");
         }
+        listing.longestName = qMax(listing.longestName, sub.name.readableLength());
+        listing.entries.push_back(std::move(sub));
     }
-    ::writeSubdirectoryLines(out, listing, withTrailingSeparator(dir.nativePath, nativePathStyle()),
+    // The path shown before each name: its names in their readable form.
+    const QString shown = dir.path.isEmpty() ? request.directory
+                                             : withTrailingSeparator(request.directory, nativePathStyle())
+                                                   + QDir::toNativeSeparators(dir.path.readable());
+    ::writeSubdirectoryLines(out, listing, withTrailingSeparator(shown, nativePathStyle()),
                              request.settings.showPath, request.fileDate, nameColumn, request.searchable);
 }

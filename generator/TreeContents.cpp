@@ -41,7 +41,7 @@ void TreeContents::begin(const TreeDirectory &dir)
 {
     while (!open.empty() && open.back().depth >= dir.depth)
         closeInnermost();
-    const QByteArray path = htmlText(dir.path);
+    const QByteArray path = htmlName(dir.path);
     Record r;
     r.depth = quint32(dir.depth);
     r.pathLength = quint32(path.size());

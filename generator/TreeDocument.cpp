@@ -72,11 +72,10 @@ void writeTreeDocument(const DocumentRequest &request, const FactsWanted &wanted
         const SectionTotals totals = writer.write(*dir, directories - 1);
         contents.add(totals.files, totals.bytes);
         if (dir->state == TreeDirectory::State::Unreadable || dir->osError != 0)
-            unreadable.directories.push_back({dir->path.isEmpty() ? QStringLiteral(".") : dir->path, dir->osError});
+            unreadable.directories.push_back({dir->path.isEmpty() ? FileName(".") : dir->path, dir->osError});
     }
     contents.finish();
     sectionOut.flush();
-    const NamesUnlistable unlistable{walk.unlistableNames()};
 
     PageOutput out(file);
     PageWriter page(request, out);
@@ -94,6 +93,4 @@ void writeTreeDocument(const DocumentRequest &request, const FactsWanted &wanted
 
     if (!unreadable.directories.isEmpty())
         feedback.report(unreadable);
-    if (!unlistable.paths.isEmpty())
-        feedback.report(unlistable);
 }

@@ -31,16 +31,15 @@ int workerCount()
 // A directory the walk is inside of: its subdirectories are entered in turn.
 struct TreeWalk::Frame {
     std::unique_ptr<OpenDirectory> dir;
-    QString path;
+    FileName path;
     QString nativePath;
-    QByteArray pathBytes;      // path as the file system holds it
     int depth = 0;
-    QStringList subdirectories;
+    FileNames subdirectories;
     std::vector<char> links;   // per subdirectory: reached through a link
     qsizetype next = 0;
 };
 
-TreeWalk::TreeWalk(const QString &rootPath, const QStringList &selected, const TreeWalkOptions &walkOptions)
+TreeWalk::TreeWalk(const QString &rootPath, const FileNames &selected, const TreeWalkOptions &walkOptions)
     : options(walkOptions), filter(std::make_unique<NameMask>(walkOptions.filter)),
       leaveOut(std::make_unique<NameMask>(walkOptions.leaveOut)), root(rootPath), rootFiles(selected)
 {
@@ -114,12 +113,12 @@ std::unique_ptr<TreeDirectory> TreeWalk::listRoot(std::unique_ptr<Frame> &child)
     auto top = std::make_unique<TreeDirectory>();
     top->nativePath = root;
     if (!leaveOut->isEmpty())
-        rootFiles.removeIf([this](const QString &name) { return leaveOut->matches(name); });
+        rootFiles.removeIf([this](const FileName &name) { return leaveOut->matchesAny(name.bytes()); });
     top->files = std::exchange(rootFiles, {});
 
     auto frame = std::make_unique<Frame>();
     frame->dir = OpenDirectory::open(root, top->osError);
-    if (frame->dir && !readEntries(*frame->dir, *top, frame->links, {}, false))
+    if (frame->dir && !readEntries(*frame->dir, *top, frame->links, false))
         frame->dir.reset();
     if (!frame->dir) {
         // Its selected files are still listed; its subdirectories are not
@@ -136,22 +135,20 @@ std::unique_ptr<TreeDirectory> TreeWalk::listRoot(std::unique_ptr<Frame> &child)
     return top;
 }
 
-std::unique_ptr<TreeDirectory> TreeWalk::list(Frame &parent, const QString &name, bool link,
+std::unique_ptr<TreeDirectory> TreeWalk::list(Frame &parent, const FileName &name, bool link,
                                               std::unique_ptr<Frame> &child)
 {
     auto dir = std::make_unique<TreeDirectory>();
     dir->depth = parent.depth + 1;
-    dir->path = parent.path.isEmpty() ? name : parent.path + QLatin1Char('/') + name;
-    dir->nativePath = withTrailingSeparator(parent.nativePath, nativePathStyle()) + name;
+    dir->path = parent.path.isEmpty() ? name : FileName(parent.path.bytes() + '/' + name.bytes());
+    dir->nativePath = withTrailingSeparator(parent.nativePath, nativePathStyle()) + decodedFileName(name.bytes());
     if (link) {
         dir->state = TreeDirectory::State::Link;
         return dir;
     }
-    const QByteArray nameBytes = encodedFileName(name);
     auto frame = std::make_unique<Frame>();
-    frame->dir = parent.dir->openSubdirectory(nameBytes, dir->nativePath, dir->osError);
-    frame->pathBytes = parent.pathBytes.isEmpty() ? nameBytes : parent.pathBytes + '/' + nameBytes;
-    if (!frame->dir || !readEntries(*frame->dir, *dir, frame->links, frame->pathBytes, true)) {
+    frame->dir = parent.dir->openSubdirectory(name.bytes(), dir->nativePath, dir->osError);
+    if (!frame->dir || !readEntries(*frame->dir, *dir, frame->links, true)) {
         dir->state = TreeDirectory::State::Unreadable;
         dir->files.clear();
         dir->subdirectories.clear();
@@ -169,28 +166,26 @@ std::unique_ptr<TreeDirectory> TreeWalk::list(Frame &parent, const QString &name
     return dir;
 }
 
-bool TreeWalk::readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<char> &links,
-                           const QByteArray &pathBytes, bool filesToo)
+bool TreeWalk::readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<char> &links, bool filesToo)
 {
     SortedNames files;
     SortedNames subdirectories;
     QSet<QByteArray> linked;
-    QList<QByteArray> notUtf8;
     const bool ok = dir.read([&](QByteArrayView name, EntryKind kind) {
-        // Hidden names are neither listed nor entered, as in the file list.
-        if (name.startsWith('.') || kind == EntryKind::Other)
+        if (kind == EntryKind::Other)
             return;
         const bool isDirectory = kind == EntryKind::Directory || kind == EntryKind::LinkToDirectory;
         if (!isDirectory && !filesToo)
             return;  // the listed directory's files are the selection
-        if (!name.isValidUtf8()) {
-            notUtf8 << (pathBytes.isEmpty() ? name.toByteArray() : pathBytes + '/' + name.toByteArray());
+        // Hidden files follow the file list's rule (the filter's matches);
+        // hidden directories are neither named nor entered, as in its
+        // subdirectory lines.
+        if (isDirectory && isHiddenName(name))
             return;
-        }
-        if (!leaveOut->isEmpty() && leaveOut->matches(name, true))
+        if (!leaveOut->isEmpty() && leaveOut->matchesAny(name))
             return;
         if (!isDirectory) {
-            if (filter->matches(name, true))
+            if (filter->matches(name))
                 files.add(name);
             return;
         }
@@ -200,18 +195,17 @@ bool TreeWalk::readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<
     }, into.osError);
     if (!ok)
         return false;
-    unlistable << notUtf8;  // the walk's own until it is done
     if (filesToo)
         into.files = files.take();
     into.subdirectories = subdirectories.take();
     links.assign(size_t(into.subdirectories.size()), 0);
     if (!linked.isEmpty()) {
         for (qsizetype i = 0; i < into.subdirectories.size(); ++i)
-            links[size_t(i)] = linked.contains(encodedFileName(into.subdirectories.at(i)));
+            links[size_t(i)] = linked.contains(into.subdirectories.at(i).bytes());
     }
     if (options.subdirectoryDates) {
-        for (const QString &name : std::as_const(into.subdirectories))
-            into.subdirectoryModified.push_back(dir.modified(encodedFileName(name)));
+        for (const FileName &name : std::as_const(into.subdirectories))
+            into.subdirectoryModified.push_back(dir.modified(name.bytes()));
     }
     return true;
 }
@@ -384,8 +378,3 @@ const EntryFacts &TreeWalk::facts(qsizetype index)
     return current->facts[size_t(index)];
 }
 
-QList<QByteArray> TreeWalk::unlistableNames()
-{
-    const std::lock_guard lock(mutex);
-    return walkDone ? unlistable : QList<QByteArray>();
-}

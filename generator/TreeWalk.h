@@ -10,6 +10,7 @@
 // threads only read directories and look at files.
 
 #include "generator/EntryFile.h"
+#include "generator/FileName.h"
 
 #include <QByteArray>
 #include <QList>
@@ -37,13 +38,13 @@ struct TreeDirectory {
     State state = State::Listed;
     int osError = 0;
     int depth = 0;          // 0: the listed directory
-    QString path;           // below the listed directory, '/' between names; empty for the listed one
-    QString nativePath;     // the full native path
-    QStringList files;      // the files to list, in the file list's order
+    FileName path;          // below the listed directory, '/' between names; empty for the listed one
+    QString nativePath;     // the full native path (on POSIX for messages only: the walk opens by descriptor)
+    FileNames files;        // the files to list, in the file list's order
     // Its subdirectories the page may name (not hidden, not left out), in
     // the same order, links and unreadable ones included; whether entered
     // or not depends on the depth limit. Their dates when asked for.
-    QStringList subdirectories;
+    FileNames subdirectories;
     std::vector<std::optional<qint64>> subdirectoryModified;
 
     // The walk's own.
@@ -66,7 +67,7 @@ class TreeWalk {
 public:
     // root: the listed directory, a full native path; rootFiles: its files
     // to list (the selection), in list order.
-    TreeWalk(const QString &root, const QStringList &rootFiles, const TreeWalkOptions &options);
+    TreeWalk(const QString &root, const FileNames &rootFiles, const TreeWalkOptions &options);
     // Stops the threads and waits for them, also when the run ends early.
     ~TreeWalk();
     TreeWalk(const TreeWalk &) = delete;
@@ -78,9 +79,6 @@ public:
     // The facts of the current directory's files[index]; index 0, 1, 2 ...
     // in turn, when facts are wanted.
     const EntryFacts &facts(qsizetype index);
-    // After the last directory: names below the listed directory that are
-    // not UTF-8 and so were left out ('/' between the names).
-    QList<QByteArray> unlistableNames();
 
 private:
     struct Job {
@@ -94,9 +92,8 @@ private:
     void walk();
     bool walkStep();
     std::unique_ptr<TreeDirectory> listRoot(std::unique_ptr<Frame> &frame);
-    std::unique_ptr<TreeDirectory> list(Frame &parent, const QString &name, bool link, std::unique_ptr<Frame> &child);
-    bool readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<char> &links, const QByteArray &pathBytes,
-                     bool filesToo);
+    std::unique_ptr<TreeDirectory> list(Frame &parent, const FileName &name, bool link, std::unique_ptr<Frame> &child);
+    bool readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<char> &links, bool filesToo);
     bool publish(bool last);
     void work();
     bool mayTake() const;
@@ -111,7 +108,7 @@ private:
 
     // The walk's: where it is. Its own thread's, or without one the writer's.
     const QString root;
-    QStringList rootFiles;
+    FileNames rootFiles;
     bool rootListed = false;
     std::vector<std::unique_ptr<Frame>> stack;
     std::vector<std::unique_ptr<TreeDirectory>> batch;  // listed, not yet handed on
@@ -140,7 +137,6 @@ private:
     bool walkWaiting = false;
     bool walkDone = false;
     bool stopping = false;
-    QList<QByteArray> unlistable;
 
     std::vector<std::thread> threads;
 };

@@ -6,12 +6,13 @@
 # through io_uring (it falls back to one call at a time without it).
 # fonts-liberation: plain-text pages ask for "Courier New"; fontconfig offers
 # Liberation Mono for it, with the same metrics, so the columns line up.
+# qt6-l10n-tools: lupdate, for the update_translations target (not built by default).
 set -euo pipefail
 
 QUORVANT_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev liburing-dev
-  fonts-dejavu-core fonts-liberation xdg-utils help2man
+  fonts-dejavu-core fonts-liberation xdg-utils help2man qt6-l10n-tools
   clang libclang-rt-14-dev
 )
 # ./test also builds the Debian package and checks it.

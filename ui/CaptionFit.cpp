@@ -38,8 +38,6 @@ int neededWidth(const QWidget *control)
     return 0;
 }
 
-}  // namespace
-
 void fitCaptionFont(QWidget *control, const QFont &font)
 {
     control->setFont(font);
@@ -48,5 +46,16 @@ void fitCaptionFont(QWidget *control, const QFont &font)
         QFont smaller = font;
         smaller.setPixelSize(--pixels);
         control->setFont(smaller);
+    }
+}
+
+}  // namespace
+
+void fitMarkedCaptions(QWidget *window, const QFont &font)
+{
+    // findChildren lists a parent before its children.
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->property("fitCaption").toBool())
+            fitCaptionFont(control, font);
     }
 }

@@ -1,8 +1,7 @@
 #pragma once
 // A colour swatch: a small lowered panel showing one colour, clickable.
 
-#include "generator/PageColors.h"
-
+#include <QColor>
 #include <QFrame>
 
 class ColorSwatch final : public QFrame {
@@ -10,8 +9,8 @@ class ColorSwatch final : public QFrame {
 public:
     explicit ColorSwatch(QWidget *parent = nullptr);
 
-    qint32 color() const { return value; }  // 0x00BBGGRR
-    void setColor(qint32 color);
+    QColor color() const { return value; }
+    void setColor(const QColor &color);
 
 signals:
     void clicked();
@@ -20,12 +19,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    qint32 value = 0;
+    QColor value;
 };
-
-// A colour's button caption ("Background", "Links", "Visited Links", "Text")
-// and the object names of its button and swatch ("linkColorButton",
-// "linkSwatch"), the same in the main window and the options dialog.
-QString colorCaption(ColorRole role);
-QString colorButtonName(ColorRole role);
-QString colorSwatchName(ColorRole role);

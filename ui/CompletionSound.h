@@ -5,6 +5,7 @@
 // open succeeds.
 
 #include <QObject>
+#include <QScopedValueRollback>
 #include <QString>
 
 class MessageBoxes;
@@ -16,10 +17,6 @@ public:
     CompletionSound(SoundPlayer &player, MessageBoxes &messages, QString soundFile, QObject *parent = nullptr);
     ~CompletionSound() override;
 
-    bool fileExists() const;
-    // Whether the file was found and opened for playing.
-    bool isReady() const { return ready; }
-
     // At activation: not ready, then opened when wanted and there.
     void prepare(bool wanted);
     // After the options were saved: a file found there makes the sound ready
@@ -30,10 +27,15 @@ public:
     void closeIfReady(bool wanted);
 
     // While the window is being shown for the first time it is not on the
-    // screen yet: an error message then waits until it is.
-    void setShowingFirstTime(bool first) { showingFirstTime = first; }
+    // screen yet: an error message then waits until it is. Holds for the
+    // lifetime of what it returns.
+    [[nodiscard]] QScopedValueRollback<bool> whileShowingFirstTime()
+    {
+        return QScopedValueRollback<bool>(showingFirstTime, true);
+    }
 
 private:
+    bool fileExists() const;
     void open();
     void reportError(const QString &text);
 

@@ -43,8 +43,6 @@ public:
     // False, and nothing changed, when dir is no directory the process could enter.
     bool setDirectory(const QString &dir);
 
-    int entryCount() const;
-    QString entryText(int row) const;
     QString entryPath(int row) const;  // native
     int currentDirectoryRow() const;
 

@@ -30,13 +30,13 @@ void DocumentOpener::showHelp(const QString &startDirectory, const QString &prog
     case OpenResult::Opened:
         break;
     case OpenResult::Missing:
-        showError(QStringLiteral("The help file ") + helpFile + QStringLiteral(" was not found!"));
+        showError(tr("The help file %1 was not found!").arg(helpFile));
         break;
     case OpenResult::NoAssociation:
-        showError(QStringLiteral("No program is associated with the help file ") + helpFile + QStringLiteral("!"));
+        showError(tr("No program is associated with the help file %1!").arg(helpFile));
         break;
     case OpenResult::Failed:
-        showError(QStringLiteral("Error while opening the help file ") + helpFile + QStringLiteral("!"));
+        showError(tr("Error while opening the help file %1!").arg(helpFile));
         break;
     }
 }
@@ -48,18 +48,18 @@ void DocumentOpener::showDocument(const QString &documentPath, const BrowserChoi
         case OpenResult::Opened:
             break;
         case OpenResult::NoAssociation:
-            showError(QStringLiteral("No program is associated with HTML-Documents!"));
+            showError(tr("No program is associated with HTML-Documents!"));
             break;
         case OpenResult::Missing:
         case OpenResult::Failed:
-            showError(QStringLiteral("Error while executing Standard Browser!"));
+            showError(tr("Error while executing Standard Browser!"));
             break;
         }
     } else if (!shell.startProgram(browser.path, {documentPath})) {
         // The document's path is one argument, blanks and all.
-        showError(QStringLiteral("Error while executing ") + browser.displayName + QStringLiteral("!"));
+        showError(tr("Error while executing %1!").arg(browser.displayName));
     }
     // After the failed start above, which had no program to start.
     if (browser.path.isEmpty() && !browser.useStandardBrowser)
-        showError(QStringLiteral("No Internet Browser selected!"));
+        showError(tr("No Internet Browser selected!"));
 }

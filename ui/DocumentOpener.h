@@ -2,6 +2,7 @@
 // Opens the help file and the created document on the desktop, and tells
 // the user in a message when that fails.
 
+#include <QCoreApplication>
 #include <QString>
 
 class DocumentShell;
@@ -16,6 +17,8 @@ struct BrowserChoice {
 };
 
 class DocumentOpener {
+    Q_DECLARE_TR_FUNCTIONS(DocumentOpener)
+
 public:
     DocumentOpener(DocumentShell &shell, HelpViewer &help, MessageBoxes &messages);
 

@@ -1,89 +1,23 @@
 #include "ui/DocumentOptionsPanel.h"
 
-#include "generator/DocumentRequest.h"
-#include "platform/core/ColorChooser.h"
-#include "settings/SavedDefaults.h"
-#include "ui/ColorSwatch.h"
-#include "ui/MultiLineButton.h"
+#include "platform/gui/ColorChooser.h"
 #include "ui/Pictures.h"
-#include "ui/PlaceControl.h"
+#include "ui_DocumentOptionsPanel.h"
 
-#include <QCheckBox>
 #include <QEvent>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
-DocumentOptionsPanel::DocumentOptionsPanel(QWidget *group, DocumentSettings &documentSettings,
-                                           const SavedDefaults &savedDefaults, ColorChooser &colorChooser, QObject *parent)
-    : QObject(parent), settings(documentSettings), defaults(savedDefaults), colors(colorChooser)
+DocumentOptionsPanel::DocumentOptionsPanel(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::DocumentOptionsPanel>())
 {
-    createControls(group);
+    ui->setupUi(this);
+    const QSize arrow = ui->titleToHeadingButton->iconSize();
+    ui->titleToHeadingButton->setIcon(QIcon(renderPicture(Picture::Arrow, arrow, devicePixelRatioF())));
+    colorButtons = {ui->backgroundColorButton, ui->linkColorButton, ui->visitedLinkColorButton, ui->textColorButton};
+    swatches = {ui->backgroundSwatch, ui->linkSwatch, ui->visitedLinkSwatch, ui->textSwatch};
     connectControls();
 }
 
-void DocumentOptionsPanel::createControls(QWidget *group)
-{
-    place<QLabel>(group, "titleLabel", "Document Title", 8, 16, 150, 15);
-    titleEdit = place<QLineEdit>(group, "titleEdit", 8, 31, 233, 21);
-    headingCheck = place<QCheckBox>(group, "headingCheck", "Document Heading", 8, 55, 150, 17);
-    headingEdit = place<QLineEdit>(group, "headingEdit", 8, 73, 233, 21);
-    titleToHeadingButton = place<QPushButton>(group, "titleToHeadingButton", 248, 28, 25, 70);
-    const QSize arrow(19, 62);
-    titleToHeadingButton->setIcon(QIcon(renderPicture(Picture::Arrow, arrow, group->devicePixelRatioF())));
-    titleToHeadingButton->setIconSize(arrow);
-    titleToHeadingButton->setToolTip(QStringLiteral("Title to Heading"));
-
-    centerCheck = place<QCheckBox>(group, "centerCheck", "horizontally centered", 8, 104, 140, 17);
-    currentDirectoryButton = place<MultiLineButton>(group, "currentDirectoryButton", 152, 98, 121, 33);
-    currentDirectoryButton->setText(QStringLiteral("Current Directory as Title and Heading"));
-    createColorControls(group);
-
-    // Two columns: entry mode and file name on the left, details and path on the right.
-    auto *modes = place<QWidget>(group, "entryModePanel", 8, 218, 144, 102);
-    linkModeRadio = place<QRadioButton>(modes, "linkModeRadio", "Embed Link to File", 0, 0, 144, 17);
-    plainTextModeRadio = place<QRadioButton>(modes, "plainTextModeRadio", "Embed Plain Text", 0, 17, 144, 17);
-    showSubdirectoriesCheck = place<QCheckBox>(modes, "showSubdirectoriesCheck", "Show Subdirectories", 12, 34, 132, 17);
-    pictureModeRadio = place<QRadioButton>(modes, "pictureModeRadio", "Embed Picture itself", 0, 51, 144, 17);
-    shrinkToFitCheck = place<QCheckBox>(modes, "shrinkToFitCheck", "Shrink to fit", 12, 68, 132, 17);
-    pictureAsLinkCheck = place<QCheckBox>(modes, "pictureAsLinkCheck", "Picture as Link", 12, 85, 132, 17);
-
-    place<QLabel>(group, "fileNameLabel", "Filename and Extension", 8, 326, 144, 15);
-    documentNameEdit = place<QLineEdit>(group, "documentNameEdit", 8, 341, 121, 21);
-    auto *extensions = place<QWidget>(group, "extensionPanel", 8, 364, 144, 17);
-    htmlRadio = place<QRadioButton>(extensions, "htmlRadio", ".HTML", 0, 0, 64, 17);
-    htmRadio = place<QRadioButton>(extensions, "htmRadio", ".HTM", 68, 0, 60, 17);
-
-    auto *details = place<QLabel>(group, "detailsLabel", "Designation/Link contains", 156, 218, 117, 28);
-    details->setWordWrap(true);
-    details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    fileSizeCheck = place<QCheckBox>(group, "fileSizeCheck", "Size of File", 156, 246, 117, 17);
-    fileDateCheck = place<QCheckBox>(group, "fileDateCheck", "Date of File", 156, 263, 117, 17);
-    pictureSizeCheck = place<QCheckBox>(group, "pictureSizeCheck", "Size of Picture", 156, 280, 117, 17);
-
-    auto *path = place<QWidget>(group, "pathPanel", 156, 302, 117, 66);
-    place<QLabel>(path, "pathLabel", "Path", 0, 0, 60, 15);
-    relativeRadio = place<QRadioButton>(path, "relativeRadio", "relative", 0, 15, 117, 17);
-    absoluteRadio = place<QRadioButton>(path, "absoluteRadio", "absolute", 0, 32, 117, 17);
-    showPathCheck = place<QCheckBox>(path, "showPathCheck", "Show Path", 12, 49, 105, 17);
-}
-
-void DocumentOptionsPanel::createColorControls(QWidget *group)
-{
-    auto *box = place<QGroupBox>(group, "colorGroup", 8, 134, 265, 80);
-    box->setTitle(QStringLiteral("Document Colors"));
-    // Two by two: background and links above, visited links and text below.
-    for (int i = 0; i < 4; ++i) {
-        const ColorRole role = kColorRoles[i];
-        const int left = i % 2 == 0 ? 8 : 138;
-        const int top = i < 2 ? 18 : 48;
-        colorButtons[i] = place<QPushButton>(box, colorButtonName(role), left, top, 86, 25);
-        colorButtons[i]->setText(colorCaption(role));
-        swatches[i] = place<ColorSwatch>(box, colorSwatchName(role), left + 90, top, 25, 25);
-    }
-}
+DocumentOptionsPanel::~DocumentOptionsPanel() = default;
 
 void DocumentOptionsPanel::connectControls()
 {
@@ -91,173 +25,165 @@ void DocumentOptionsPanel::connectControls()
     // setting a value from code runs its slot exactly when it changes.
     auto onSelect = [this](QRadioButton *radio, auto slot) {
         connect(radio, &QRadioButton::toggled, this, [this, slot](bool selected) {
-            if (selected)
+            if (selected) {
                 slot();
+                emit optionsChanged();
+            }
         });
     };
-    for (QLineEdit *edit : {titleEdit, headingEdit, documentNameEdit})
+    for (QLineEdit *edit : {ui->titleEdit, ui->headingEdit, ui->documentNameEdit}) {
         connect(edit, &QLineEdit::textChanged, this, &DocumentOptionsPanel::userActed);
-    titleEdit->installEventFilter(this);
-    headingEdit->installEventFilter(this);
-    for (QCheckBox *box : {centerCheck, fileSizeCheck, fileDateCheck, shrinkToFitCheck, showSubdirectoriesCheck})
-        connect(box, &QCheckBox::toggled, this, &DocumentOptionsPanel::userActed);
-
-    connect(headingCheck, &QCheckBox::toggled, this, &DocumentOptionsPanel::setHeadingOn);
-    connect(titleToHeadingButton, &QPushButton::clicked, this, &DocumentOptionsPanel::copyTitleToHeading);
-    connect(currentDirectoryButton, &QPushButton::clicked, this,
-            &DocumentOptionsPanel::currentDirectoryAsTitleRequested);
-    for (int i = 0; i < 4; ++i) {
-        const ColorRole role = kColorRoles[i];
-        connect(colorButtons[i], &QPushButton::clicked, this, [this, role] { chooseColor(role); });
-        connect(swatches[i], &ColorSwatch::clicked, this, [this, role] { restoreDefaultColor(role); });
+        connect(edit, &QLineEdit::textChanged, this, &DocumentOptionsPanel::optionsChanged);
     }
-    onSelect(linkModeRadio, [this] { setEntryMode(EntryMode::Link); });
-    onSelect(plainTextModeRadio, [this] { setEntryMode(EntryMode::PlainText); });
-    onSelect(pictureModeRadio, [this] { setEntryMode(EntryMode::Picture); });
-    onSelect(relativeRadio, [this] { setLinkStyle(LinkStyle::Relative); });
-    onSelect(absoluteRadio, [this] { setLinkStyle(LinkStyle::Absolute); });
-    connect(showPathCheck, &QCheckBox::toggled, this, &DocumentOptionsPanel::setShowPath);
-    onSelect(htmlRadio, [this] { setHtmlExtension(true); });
-    onSelect(htmRadio, [this] { setHtmlExtension(false); });
+    ui->titleEdit->installEventFilter(this);
+    ui->headingEdit->installEventFilter(this);
+    for (QCheckBox *box : {ui->centerCheck, ui->fileSizeCheck, ui->fileDateCheck, ui->shrinkToFitCheck,
+                           ui->showSubdirectoriesCheck, ui->showPathCheck})
+        connect(box, &QCheckBox::toggled, this, &DocumentOptionsPanel::userActed);
+    for (QCheckBox *box : findChildren<QCheckBox *>())
+        connect(box, &QCheckBox::toggled, this, &DocumentOptionsPanel::optionsChanged);
+
+    connect(ui->headingCheck, &QCheckBox::toggled, this, &DocumentOptionsPanel::setHeadingOn);
+    connect(ui->titleToHeadingButton, &QPushButton::clicked, this, &DocumentOptionsPanel::copyTitleToHeading);
+    connect(ui->currentDirectoryButton, &QPushButton::clicked, this,
+            &DocumentOptionsPanel::currentDirectoryAsTitleRequested);
+    for (ColorRole role : kColorRoles) {
+        connect(colorButtons[int(role)], &QPushButton::clicked, this, [this, role] { chooseColor(role); });
+        connect(swatches[int(role)], &ColorSwatch::clicked, this, [this, role] { restoreDefaultColor(role); });
+    }
+    onSelect(ui->linkModeRadio, [this] { setEntryMode(EntryMode::Link); });
+    onSelect(ui->plainTextModeRadio, [this] { setEntryMode(EntryMode::PlainText); });
+    onSelect(ui->pictureModeRadio, [this] { setEntryMode(EntryMode::Picture); });
+    onSelect(ui->relativeRadio, [this] { setLinkStyle(LinkStyle::Relative); });
+    onSelect(ui->absoluteRadio, [this] { setLinkStyle(LinkStyle::Absolute); });
+    onSelect(ui->htmlRadio, [this] { emit userActed(); });
+    onSelect(ui->htmRadio, [this] { emit userActed(); });
+}
+
+void DocumentOptionsPanel::setColorChooser(ColorChooser &chooser)
+{
+    colors = &chooser;
+}
+
+void DocumentOptionsPanel::setDefaults(const DocumentOptions &options)
+{
+    defaults = options;
 }
 
 bool DocumentOptionsPanel::eventFilter(QObject *watched, QEvent *event)
 {
     // A click into the title or heading field counts as a change.
-    if (event->type() == QEvent::MouseButtonRelease && (watched == titleEdit || watched == headingEdit))
+    if (event->type() == QEvent::MouseButtonRelease && (watched == ui->titleEdit || watched == ui->headingEdit))
         emit userActed();
-    return QObject::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
-QList<QWidget *> DocumentOptionsPanel::tabChain() const
+QRadioButton *DocumentOptionsPanel::modeRadio(EntryMode mode) const
 {
-    return {titleEdit,       headingCheck,       headingEdit,    titleToHeadingButton, centerCheck,
-            currentDirectoryButton, colorButtons[0], colorButtons[1], colorButtons[2],   colorButtons[3],
-            linkModeRadio,   plainTextModeRadio, showSubdirectoriesCheck, pictureModeRadio, shrinkToFitCheck,
-            pictureAsLinkCheck, documentNameEdit, htmlRadio,     htmRadio,             fileSizeCheck,
-            fileDateCheck,   pictureSizeCheck,   relativeRadio,  absoluteRadio,        showPathCheck};
+    switch (mode) {
+    case EntryMode::Link: return ui->linkModeRadio;
+    case EntryMode::PlainText: return ui->plainTextModeRadio;
+    case EntryMode::Picture: break;
+    }
+    return ui->pictureModeRadio;
 }
 
-void DocumentOptionsPanel::loadStartupState()
+DocumentOptions DocumentOptionsPanel::options() const
 {
-    for (QCheckBox *box : {fileSizeCheck, fileDateCheck, pictureSizeCheck, shrinkToFitCheck, pictureAsLinkCheck})
-        box->setChecked(false);
-    pictureModeRadio->setChecked(true);
-    htmlRadio->setChecked(true);
-    headingEdit->setEnabled(true);
-    headingEdit->setText(defaults.heading);
-    documentNameEdit->setText(defaults.fileName);
-    titleEdit->setText(defaults.title);
-    headingCheck->setChecked(true);
-    relativeRadio->setChecked(true);
+    DocumentOptions o;
+    o.title = ui->titleEdit->text();
+    o.heading = ui->headingCheck->isChecked();
+    o.headingText = ui->headingEdit->text();
+    o.center = ui->centerCheck->isChecked();
+    for (EntryMode mode : {EntryMode::Link, EntryMode::PlainText, EntryMode::Picture}) {
+        if (modeRadio(mode)->isChecked())
+            o.entryMode = mode;
+    }
+    o.showSubdirectories = ui->showSubdirectoriesCheck->isChecked();
+    o.shrinkToFit = ui->shrinkToFitCheck->isChecked();
+    o.pictureAsLink = ui->pictureAsLinkCheck->isChecked();
+    o.fileSize = ui->fileSizeCheck->isChecked();
+    o.fileDate = ui->fileDateCheck->isChecked();
+    o.pictureSize = ui->pictureSizeCheck->isChecked();
+    o.linkStyle = ui->absoluteRadio->isChecked() ? LinkStyle::Absolute : LinkStyle::Relative;
+    o.showPath = ui->showPathCheck->isChecked();
+    o.documentName = ui->documentNameEdit->text();
+    o.htmlExtension = ui->htmlRadio->isChecked();
     for (ColorRole role : kColorRoles)
-        setColor(role, defaults.colors[role]);
+        o.colors[role] = swatches[int(role)]->color();
+    return o;
 }
 
-void DocumentOptionsPanel::resetTextsToDefaults()
+void DocumentOptionsPanel::setOptions(const DocumentOptions &o)
 {
-    documentNameEdit->setText(defaults.fileName);
-    titleEdit->setText(defaults.title);
-    headingEdit->setText(defaults.heading);
-}
-
-void DocumentOptionsPanel::applySavedDefaults()
-{
-    documentNameEdit->setText(defaults.fileName);
-    titleEdit->setText(defaults.title);
+    ui->titleEdit->setText(o.title);
+    ui->headingCheck->setChecked(o.heading);  // a change fills or empties the field first
+    ui->headingEdit->setText(o.headingText);
+    ui->centerCheck->setChecked(o.center);
+    modeRadio(o.entryMode)->setChecked(true);
+    ui->showSubdirectoriesCheck->setChecked(o.showSubdirectories && ui->showSubdirectoriesCheck->isEnabled());
+    ui->shrinkToFitCheck->setChecked(o.shrinkToFit && ui->shrinkToFitCheck->isEnabled());
+    ui->pictureAsLinkCheck->setChecked(o.pictureAsLink && ui->pictureAsLinkCheck->isEnabled());
+    ui->fileSizeCheck->setChecked(o.fileSize);
+    ui->fileDateCheck->setChecked(o.fileDate);
+    ui->pictureSizeCheck->setChecked(o.pictureSize);
+    (o.linkStyle == LinkStyle::Absolute ? ui->absoluteRadio : ui->relativeRadio)->setChecked(true);
+    ui->showPathCheck->setChecked(o.showPath && ui->showPathCheck->isEnabled());
+    ui->documentNameEdit->setText(o.documentName);
+    (o.htmlExtension ? ui->htmlRadio : ui->htmRadio)->setChecked(true);
     for (ColorRole role : kColorRoles)
-        setColor(role, defaults.colors[role]);
-    if (headingCheck->isChecked())
-        headingEdit->setText(defaults.heading);
-}
-
-void DocumentOptionsPanel::useAsTitleAndHeading(const QString &directory)
-{
-    titleEdit->setText(directory);
-    if (headingCheck->isChecked())
-        headingEdit->setText(directory);
-}
-
-TypedDocumentTexts DocumentOptionsPanel::typedTexts() const
-{
-    return {titleEdit->text(), headingCheck->isChecked(), headingEdit->text(), documentNameEdit->text(),
-            settings.htmlExtension};
-}
-
-void DocumentOptionsPanel::fillRequest(DocumentRequest &request) const
-{
-    request.center = centerCheck->isChecked();
-    request.fileSize = fileSizeCheck->isChecked();
-    request.fileDate = fileDateCheck->isChecked();
-    request.pictureSize = pictureSizeCheck->isChecked();
-    request.shrinkToFit = shrinkToFitCheck->isChecked() && shrinkToFitCheck->isEnabled();
-    request.pictureAsLink = pictureAsLinkCheck->isChecked() && pictureAsLinkCheck->isEnabled();
-    request.showSubdirectories = showSubdirectoriesCheck->isChecked();
+        setColor(role, o.colors[role]);
 }
 
 void DocumentOptionsPanel::setEntryMode(EntryMode mode)
 {
     emit userActed();
-    settings.entryMode = mode;
     // A disabled box is never left ticked; an enabled one keeps its tick.
     const bool pictures = mode == EntryMode::Picture;
     const bool plainText = mode == EntryMode::PlainText;
-    for (QCheckBox *box : {shrinkToFitCheck, pictureAsLinkCheck}) {
+    for (QCheckBox *box : {ui->shrinkToFitCheck, ui->pictureAsLinkCheck}) {
         if (!pictures)
             box->setChecked(false);
         box->setEnabled(pictures);
     }
     if (!plainText)
-        showSubdirectoriesCheck->setChecked(false);
-    showSubdirectoriesCheck->setEnabled(plainText);
+        ui->showSubdirectoriesCheck->setChecked(false);
+    ui->showSubdirectoriesCheck->setEnabled(plainText);
 }
 
 void DocumentOptionsPanel::setHeadingOn(bool on)
 {
     emit userActed();
-    headingEdit->setEnabled(on);
+    ui->headingEdit->setEnabled(on);
     // Ticked again, it starts from the default, not from what was typed before.
     if (on)
-        headingEdit->setText(defaults.heading);
+        ui->headingEdit->setText(defaults.headingText);
     else
-        headingEdit->clear();
+        ui->headingEdit->clear();
 }
 
 void DocumentOptionsPanel::copyTitleToHeading()
 {
-    if (!headingCheck->isChecked())
+    if (!ui->headingCheck->isChecked())
         return;
-    headingEdit->clear();
-    headingEdit->setText(titleEdit->text());
+    ui->headingEdit->clear();
+    ui->headingEdit->setText(ui->titleEdit->text());
 }
 
 void DocumentOptionsPanel::setLinkStyle(LinkStyle style)
 {
     emit userActed();
-    settings.linkStyle = style;
     // Only absolute links can show the path; relative ones clear it.
     if (style == LinkStyle::Relative)
-        showPathCheck->setChecked(false);
-    showPathCheck->setEnabled(style == LinkStyle::Absolute);
-}
-
-void DocumentOptionsPanel::setShowPath(bool on)
-{
-    emit userActed();
-    settings.showPath = on;
-}
-
-void DocumentOptionsPanel::setHtmlExtension(bool html)
-{
-    emit userActed();
-    settings.htmlExtension = html;
+        ui->showPathCheck->setChecked(false);
+    ui->showPathCheck->setEnabled(style == LinkStyle::Absolute);
 }
 
 void DocumentOptionsPanel::chooseColor(ColorRole role)
 {
     emit userActed();
-    qint32 chosen = settings.colors[role];
-    if (colors.chooseColor(settings.colors[role], chosen))
+    const QColor chosen = colors->chooseColor(swatches[int(role)]->color());
+    if (chosen.isValid())
         setColor(role, chosen);
 }
 
@@ -267,8 +193,11 @@ void DocumentOptionsPanel::restoreDefaultColor(ColorRole role)
     setColor(role, defaults.colors[role]);
 }
 
-void DocumentOptionsPanel::setColor(ColorRole role, qint32 color)
+void DocumentOptionsPanel::setColor(ColorRole role, const QColor &color)
 {
-    settings.colors[role] = color;
-    swatches[int(role)]->setColor(color);
+    ColorSwatch *swatch = swatches[int(role)];
+    if (swatch->color() == color)
+        return;
+    swatch->setColor(color);
+    emit optionsChanged();
 }

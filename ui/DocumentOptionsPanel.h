@@ -1,49 +1,42 @@
 #pragma once
 // The look of the document: title, heading, colours, entry mode, details,
-// link style and file name, kept in step with the document's settings by
-// the rules between the controls. It creates its controls in the group box
-// the main window gives it.
+// link style and file name, with the rules between the controls (what a
+// mode or link style enables, what ticking the heading fills in).
 
-#include "generator/DocumentSettings.h"
-#include "generator/DocumentTexts.h"
+#include "ui/DocumentOptions.h"
 
-#include <QObject>
+#include <QWidget>
+
+#include <array>
+#include <memory>
 
 class ColorChooser;
 class ColorSwatch;
-class MultiLineButton;
-class QCheckBox;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QWidget;
-struct DocumentRequest;
-struct SavedDefaults;
+namespace Ui {
+class DocumentOptionsPanel;
+}
 
-class DocumentOptionsPanel final : public QObject {
+class DocumentOptionsPanel final : public QWidget {
     Q_OBJECT
 public:
-    DocumentOptionsPanel(QWidget *group, DocumentSettings &settings, const SavedDefaults &defaults,
-                         ColorChooser &colors, QObject *parent = nullptr);
+    explicit DocumentOptionsPanel(QWidget *parent = nullptr);
+    ~DocumentOptionsPanel() override;
 
-    // Picture mode, ".HTML", relative links, no details ticked, the heading
-    // on, and the texts and colours from the saved defaults.
-    void loadStartupState();
-    // The name, title and heading fields take the default texts; the
-    // heading also while it is off.
-    void resetTextsToDefaults();
-    // After the program options were saved: the name and title fields, the
-    // heading while it is on, and the colours take the defaults, changed or not.
-    void applySavedDefaults();
-    void useAsTitleAndHeading(const QString &directory);
+    // Where the colour buttons ask for a colour.
+    void setColorChooser(ColorChooser &colors);
+    // The options a new document starts from: a heading ticked again takes
+    // their heading text, a click on a swatch their colour.
+    void setDefaults(const DocumentOptions &defaults);
 
-    // The title, heading and name fields as typed, and the extension chosen.
-    TypedDocumentTexts typedTexts() const;
-    // The other controls' part of a document request.
-    void fillRequest(DocumentRequest &request) const;
-    QList<QWidget *> tabChain() const;
+    DocumentOptions options() const;
+    // Sets every control as the user would, so the rules between them hold:
+    // a box the mode or link style disables stays unticked.
+    void setOptions(const DocumentOptions &options);
 
 signals:
+    void optionsChanged();
     // Almost any change by the user makes the last run's report stale.
     void userActed();
     void currentDirectoryAsTitleRequested();
@@ -51,47 +44,20 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-private slots:
+private:
+    void connectControls();
     void setEntryMode(EntryMode mode);
-    void chooseColor(ColorRole role);
-    void restoreDefaultColor(ColorRole role);
     void setHeadingOn(bool on);
     void copyTitleToHeading();
     void setLinkStyle(LinkStyle style);
-    void setShowPath(bool on);
-    void setHtmlExtension(bool html);
+    void chooseColor(ColorRole role);
+    void restoreDefaultColor(ColorRole role);
+    void setColor(ColorRole role, const QColor &color);
+    QRadioButton *modeRadio(EntryMode mode) const;
 
-private:
-    void createControls(QWidget *group);
-    void createColorControls(QWidget *group);
-    void connectControls();
-    void setColor(ColorRole role, qint32 color);
-
-    DocumentSettings &settings;
-    const SavedDefaults &defaults;
-    ColorChooser &colors;
-
-    QLineEdit *titleEdit = nullptr;
-    QCheckBox *headingCheck = nullptr;
-    QLineEdit *headingEdit = nullptr;
-    QPushButton *titleToHeadingButton = nullptr;
-    QCheckBox *centerCheck = nullptr;
-    MultiLineButton *currentDirectoryButton = nullptr;
-    QPushButton *colorButtons[4] = {};
-    ColorSwatch *swatches[4] = {};
-    QRadioButton *linkModeRadio = nullptr;
-    QRadioButton *plainTextModeRadio = nullptr;
-    QCheckBox *showSubdirectoriesCheck = nullptr;
-    QRadioButton *pictureModeRadio = nullptr;
-    QCheckBox *shrinkToFitCheck = nullptr;
-    QCheckBox *pictureAsLinkCheck = nullptr;
-    QCheckBox *fileSizeCheck = nullptr;
-    QCheckBox *fileDateCheck = nullptr;
-    QCheckBox *pictureSizeCheck = nullptr;
-    QRadioButton *relativeRadio = nullptr;
-    QRadioButton *absoluteRadio = nullptr;
-    QCheckBox *showPathCheck = nullptr;
-    QLineEdit *documentNameEdit = nullptr;
-    QRadioButton *htmlRadio = nullptr;
-    QRadioButton *htmRadio = nullptr;
+    std::unique_ptr<Ui::DocumentOptionsPanel> ui;
+    ColorChooser *colors = nullptr;
+    DocumentOptions defaults;
+    std::array<QPushButton *, 4> colorButtons = {};  // in the order of kColorRoles
+    std::array<ColorSwatch *, 4> swatches = {};
 };

@@ -3,8 +3,9 @@
 #include "generator/FileListing.h"
 
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
 
-void FileListModel::setNames(QStringList names)
+void FileListModel::setNames(FileNames names)
 {
     beginResetModel();
     list = std::move(names);
@@ -21,7 +22,7 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= list.size())
         return {};
     if (role == Qt::DisplayRole)
-        return list.at(index.row());
+        return list.at(index.row()).readable();
     if (role == Qt::SizeHintRole)
         return QSize(0, 16);
     return {};
@@ -56,13 +57,10 @@ void FileListBox::setMask(const QString &mask)
 
 void FileListBox::reread()
 {
-    changingFromCode = true;
-    FileListing listing = dir.isEmpty() ? FileListing() : listMatchingFiles(dir, fileMask);
-    listModel->setNames(std::move(listing.names));
-    unlistable = std::move(listing.unlistable);
+    const QScopedValueRollback fromCode(changingFromCode, true);
+    listModel->setNames(dir.isEmpty() ? FileNames() : listMatchingFiles(dir, fileMask));
     selectionModel()->clear();
     cacheValid = false;
-    changingFromCode = false;
 }
 
 int FileListBox::count() const
@@ -71,6 +69,11 @@ int FileListBox::count() const
 }
 
 QString FileListBox::item(int index) const
+{
+    return listModel->names().value(index).readable();
+}
+
+FileName FileListBox::name(int index) const
 {
     return listModel->names().value(index);
 }
@@ -109,10 +112,9 @@ void FileListBox::selectAllItems()
 {
     if (count() == 0)
         return;
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->select(QItemSelection(listModel->index(0), listModel->index(count() - 1)),
                              QItemSelectionModel::ClearAndSelect);
-    changingFromCode = false;
 }
 
 void FileListBox::invertSelection()
@@ -136,26 +138,23 @@ void FileListBox::invertSelection()
             ++row;
         complement.append(QItemSelectionRange(listModel->index(first), listModel->index(row - 1)));
     }
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->clearSelection();
     if (!complement.isEmpty())
         selectionModel()->select(complement, QItemSelectionModel::Select);
-    changingFromCode = false;
 }
 
 void FileListBox::selectNoItems()
 {
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->clearSelection();
-    changingFromCode = false;
 }
 
 void FileListBox::setItemSelected(int index, bool selected)
 {
     if (index < 0 || index >= count())
         return;
-    changingFromCode = true;
+    const QScopedValueRollback fromCode(changingFromCode, true);
     selectionModel()->select(listModel->index(index),
                              selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
-    changingFromCode = false;
 }

@@ -1,98 +1,63 @@
 #include "ui/FileSelectionPanel.h"
 
-#include "generator/ReadableFileName.h"
 #include "platform/core/DriveRoots.h"
 #include "platform/core/MessageBoxes.h"
-#include "ui/DirectoryListBox.h"
-#include "ui/FileListBox.h"
-#include "ui/PlaceControl.h"
+#include "ui_FileSelectionPanel.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
+
+#include <iterator>
 
 namespace {
 
-const QString kNoItemsSelected = QStringLiteral("No items are selected");
-
-struct FilterEntry {
-    const char *text;
-    const char *mask;
-};
-
-// The filter texts are shown exactly so, the blank after "(*.txt)" included.
-constexpr FilterEntry kFilters[] = {
-    {"All files (*.*)", "*.*"},
-    {"GIF/JPEG (*.gif, *.jpg, *.jpeg)", "*.gif;*.jpg;*.jpeg"},
-    {"Audio (*.wav, *.au, *.aif, *.aiff)", "*.wav;*.au;*.aif;*.aiff"},
-    {"Text (*.txt) ", "*.txt"},
-    {"HTML (*.htm, *.html)", "*.htm;*.html"},
-};
-
-QString selectionCountText(int count, bool zeroAsCount)
-{
-    if (count == 1)
-        return QStringLiteral("1 item is selected");
-    if (count == 0 && !zeroAsCount)
-        return kNoItemsSelected;
-    return QString::number(count) + QStringLiteral(" items are selected");
-}
+// The masks of the filter list's entries, in the form's order.
+const char *const kFilterMasks[] = {"*.*", "*.gif;*.jpg;*.jpeg", "*.wav;*.au;*.aif;*.aiff", "*.txt", "*.htm;*.html"};
 
 }  // namespace
 
-FileSelectionPanel::FileSelectionPanel(const FileSelectionPlaces &places, MessageBoxes &messageBoxes,
-                                       const QString &startDirectory, QObject *parent)
-    : QObject(parent), messages(messageBoxes)
+FileSelectionPanel::FileSelectionPanel(QWidget *parent) : QWidget(parent), ui(std::make_unique<Ui::FileSelectionPanel>())
 {
-    createControls(places);
-    // The start directory may be gone (deleted while a shell stood in it).
-    showNearestDirectory(startDirectory);
-    fileList->setDirectory(directoryList->directory());
+    ui->setupUi(this);
+    Q_ASSERT(ui->filterCombo->count() == int(std::size(kFilterMasks)));
+    for (int i = 0; i < int(std::size(kFilterMasks)); ++i)
+        ui->filterCombo->setItemData(i, QString::fromLatin1(kFilterMasks[i]));
+    connect(ui->driveCombo, &QComboBox::activated, this, &FileSelectionPanel::changeDrive);
+    connect(ui->directoryList, &DirectoryListBox::changed, this, &FileSelectionPanel::showNewDirectory);
+    connect(ui->directoryList, &DirectoryListBox::directoryRefused, this, &FileSelectionPanel::reportRefusedDirectory);
+    connect(ui->fileList, &FileListBox::userSelectionChanged, this, &FileSelectionPanel::showUserSelection);
+    connect(ui->filterCombo, &QComboBox::currentIndexChanged, this, &FileSelectionPanel::changeFilter);
+}
+
+FileSelectionPanel::~FileSelectionPanel() = default;
+
+void FileSelectionPanel::setMessageBoxes(MessageBoxes &boxes)
+{
+    messages = &boxes;
+}
+
+void FileSelectionPanel::setStartDirectory(const QString &dir)
+{
+    {
+        const QSignalBlocker quiet(ui->directoryList);
+        // The start directory may be gone (deleted while a shell stood in it).
+        showNearestDirectory(dir);
+    }
+    ui->fileList->setDirectory(ui->directoryList->directory());
     refreshDriveCombo();
-    lastDirectoryOfDrive.insert(driveCombo->currentData().toString(),
-                                QDir::fromNativeSeparators(directoryList->directory()));
-    connectControls();
-}
-
-void FileSelectionPanel::createControls(const FileSelectionPlaces &places)
-{
-    driveCombo = place<QComboBox>(places.lists, "driveCombo", 8, 72, 161, 22);
-    directoryList = place<DirectoryListBox>(places.lists, "directoryList", 8, 98, 161, 212);
-    fileList = place<FileListBox>(places.lists, "fileList", 176, 72, 161, 212);
-    filterCombo = place<QComboBox>(places.lists, "filterCombo", 176, 288, 161, 22);
-    for (const FilterEntry &filter : kFilters)
-        filterCombo->addItem(QString::fromUtf8(filter.text), QString::fromUtf8(filter.mask));
-
-    selectAllButton = place<QPushButton>(places.buttons, "selectAllButton", "Select All", 8, 385, 80, 25);
-    invertSelectionButton =
-        place<QPushButton>(places.buttons, "invertSelectionButton", "Invert Selection", 92, 385, 96, 25);
-    selectNoneButton = place<QPushButton>(places.buttons, "selectNoneButton", "Select None", 192, 385, 81, 25);
-    selectionStatus = places.status;
-}
-
-void FileSelectionPanel::connectControls()
-{
-    connect(driveCombo, &QComboBox::activated, this, &FileSelectionPanel::changeDrive);
-    connect(directoryList, &DirectoryListBox::changed, this, &FileSelectionPanel::showNewDirectory);
-    connect(directoryList, &DirectoryListBox::directoryRefused, this, &FileSelectionPanel::reportRefusedDirectory);
-    connect(fileList, &FileListBox::userSelectionChanged, this, &FileSelectionPanel::showUserSelection);
-    connect(filterCombo, &QComboBox::currentIndexChanged, this, &FileSelectionPanel::changeFilter);
-    connect(selectAllButton, &QPushButton::clicked, this, &FileSelectionPanel::selectAll);
-    connect(invertSelectionButton, &QPushButton::clicked, this, &FileSelectionPanel::invertSelection);
-    connect(selectNoneButton, &QPushButton::clicked, this, &FileSelectionPanel::selectNone);
+    lastDirectoryOfDrive.insert(ui->driveCombo->currentData().toString(),
+                                QDir::fromNativeSeparators(ui->directoryList->directory()));
 }
 
 QString FileSelectionPanel::directory() const
 {
-    return directoryList->directory();
+    return ui->directoryList->directory();
 }
 
 void FileSelectionPanel::showNearestDirectory(const QString &dir)
 {
     for (QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(dir));; wanted = QFileInfo(wanted).path()) {
-        if (directoryList->setDirectory(wanted) || QFileInfo(wanted).path() == wanted)
+        if (ui->directoryList->setDirectory(wanted) || QFileInfo(wanted).path() == wanted)
             return;
     }
 }
@@ -103,41 +68,32 @@ void FileSelectionPanel::leaveVanishedDirectory()
         showNearestDirectory(directory());
 }
 
-QStringList FileSelectionPanel::selectedNames() const
+FileNames FileSelectionPanel::selectedNames() const
 {
-    QStringList names;
-    for (int row = 0; row < fileList->count(); ++row) {
-        if (fileList->isSelected(row))
-            names.append(fileList->item(row));
+    FileNames names;
+    for (int row = 0; row < ui->fileList->count(); ++row) {
+        if (ui->fileList->isSelected(row))
+            names.append(ui->fileList->name(row));
     }
     return names;
 }
 
-QList<QWidget *> FileSelectionPanel::listControls() const
-{
-    return {driveCombo, directoryList, fileList, filterCombo};
-}
-
-QList<QWidget *> FileSelectionPanel::selectionButtons() const
-{
-    return {selectAllButton, invertSelectionButton, selectNoneButton};
-}
-
 void FileSelectionPanel::refreshDriveCombo()
 {
+    QComboBox *drives = ui->driveCombo;
     const QStringList roots = machineDriveRoots();
     if (roots != driveRoots) {
         driveRoots = roots;
-        const QSignalBlocker quiet(driveCombo);
-        driveCombo->clear();
+        const QSignalBlocker quiet(drives);
+        drives->clear();
         for (const QString &root : driveRoots)
-            driveCombo->addItem(QDir::toNativeSeparators(root), root);
+            drives->addItem(QDir::toNativeSeparators(root), root);
     }
-    const QString here = QDir::fromNativeSeparators(directoryList->directory());
+    const QString here = QDir::fromNativeSeparators(ui->directoryList->directory());
     const int index = driveRoots.indexOf(driveOf(here, driveRoots));
-    if (index >= 0 && index != driveCombo->currentIndex()) {
-        const QSignalBlocker quiet(driveCombo);
-        driveCombo->setCurrentIndex(index);
+    if (index >= 0 && index != drives->currentIndex()) {
+        const QSignalBlocker quiet(drives);
+        drives->setCurrentIndex(index);
     }
 }
 
@@ -146,15 +102,15 @@ void FileSelectionPanel::changeDrive()
     // A new drive's directory reports itself as a new directory. Choosing
     // the drive already listed keeps the list, unless its directory
     // vanished; then the status says what the list holds.
-    const QString chosen = driveCombo->currentData().toString();
-    const QString here = QDir::fromNativeSeparators(directoryList->directory());
+    const QString chosen = ui->driveCombo->currentData().toString();
+    const QString here = QDir::fromNativeSeparators(ui->directoryList->directory());
     if (chosen.isEmpty() || (chosen == driveOf(here, driveRoots) && QFileInfo(here).isDir())) {
         showSelectionCount(false);
         return;
     }
     // Each drive keeps the directory last listed on it, as drive letters do.
     const QString remembered = lastDirectoryOfDrive.value(chosen, chosen);
-    if (!directoryList->setDirectory(remembered) && !directoryList->setDirectory(chosen)) {
+    if (!ui->directoryList->setDirectory(remembered) && !ui->directoryList->setDirectory(chosen)) {
         reportRefusedDirectory(QDir::toNativeSeparators(chosen));
         refreshDriveCombo();
         showSelectionCount(false);
@@ -163,48 +119,41 @@ void FileSelectionPanel::changeDrive()
 
 void FileSelectionPanel::reportRefusedDirectory(const QString &path)
 {
-    messages.show(MessageType::Error, QStringLiteral("Unable to open the directory ") + path, MessageButtons::Ok);
+    messages->show(MessageType::Error, tr("Unable to open the directory %1").arg(path), MessageButtons::Ok);
 }
 
 void FileSelectionPanel::showNewDirectory()
 {
-    const QString dir = directoryList->directory();
+    const QString dir = ui->directoryList->directory();
     lastDirectoryOfDrive.insert(driveOf(QDir::fromNativeSeparators(dir), driveRoots), QDir::fromNativeSeparators(dir));
     refreshDriveCombo();
-    fileList->setDirectory(dir);
-    reportUnlistableNames();
-    selectionStatus->setText(kNoItemsSelected);
+    ui->fileList->setDirectory(dir);
+    showNoneSelected();
     emit directoryChanged();
 }
 
 void FileSelectionPanel::changeFilter()
 {
-    fileList->setMask(filterCombo->currentData().toString());
-    reportUnlistableNames();
-    if (fileList->selectedCount() == 0)
-        selectionStatus->setText(kNoItemsSelected);
+    ui->fileList->setMask(ui->filterCombo->currentData().toString());
+    if (ui->fileList->selectedCount() == 0)
+        showNoneSelected();
     emit userActed();
 }
 
-void FileSelectionPanel::reportUnlistableNames()
+void FileSelectionPanel::showNoneSelected()
 {
-    // The list cannot hold a name that is not valid in the file-name
-    // encoding; rather than drop such files without a word, name them.
-    const QList<QByteArray> &names = fileList->unlistableNames();
-    if (names.isEmpty())
-        return;
-    constexpr int kShown = 10;
-    QString text = QStringLiteral("These files cannot be listed, their names are not readable:");
-    for (const QByteArray &name : names.mid(0, kShown))
-        text += QLatin1Char('\r') + readableFileName(name);
-    if (names.size() > kShown)
-        text += QStringLiteral("\rand %1 more").arg(names.size() - kShown);
-    messages.show(MessageType::Warning, text, MessageButtons::Ok);
+    emit selectionStatusChanged(tr("No items are selected"));
 }
 
 void FileSelectionPanel::showSelectionCount(bool zeroAsCount)
 {
-    selectionStatus->setText(selectionCountText(fileList->selectedCount(), zeroAsCount));
+    const int count = ui->fileList->selectedCount();
+    if (count == 0 && !zeroAsCount)
+        showNoneSelected();
+    else if (count == 1)
+        emit selectionStatusChanged(tr("1 item is selected"));
+    else
+        emit selectionStatusChanged(tr("%n items are selected", nullptr, count));
 }
 
 void FileSelectionPanel::showUserSelection()
@@ -216,7 +165,7 @@ void FileSelectionPanel::showUserSelection()
 void FileSelectionPanel::selectAll()
 {
     emit userActed();
-    fileList->selectAllItems();
+    ui->fileList->selectAllItems();
     // An empty list reads "0 items are selected" here.
     showSelectionCount(true);
 }
@@ -224,14 +173,14 @@ void FileSelectionPanel::selectAll()
 void FileSelectionPanel::invertSelection()
 {
     emit userActed();
-    fileList->invertSelection();
+    ui->fileList->invertSelection();
     showSelectionCount(false);
 }
 
 void FileSelectionPanel::selectNone()
 {
     emit userActed();
-    fileList->selectNoItems();
-    if (fileList->selectedCount() == 0)
-        selectionStatus->setText(kNoItemsSelected);
+    ui->fileList->selectNoItems();
+    if (ui->fileList->selectedCount() == 0)
+        showNoneSelected();
 }

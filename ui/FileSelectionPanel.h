@@ -1,32 +1,33 @@
 #pragma once
 // The files the document lists: drive, directory, filter and the selection
-// in the file list, with the selection count in the status bar. It creates
-// its controls at the places the main window gives it.
+// in the file list. The selection buttons belong to the main window's form
+// and reach the panel through its slots; the selection count goes out as
+// the text for the status bar.
+
+#include "generator/FileName.h"
 
 #include <QHash>
-#include <QObject>
 #include <QStringList>
+#include <QWidget>
 
-class DirectoryListBox;
-class FileListBox;
+#include <memory>
+
 class MessageBoxes;
-class QComboBox;
-class QLabel;
-class QPushButton;
-class QWidget;
+namespace Ui {
+class FileSelectionPanel;
+}
 
-struct FileSelectionPlaces {
-    QWidget *lists;    // drive, directories, files and filter
-    QWidget *buttons;  // "Select All", "Invert Selection", "Select None"
-    QLabel *status;    // the selection count
-};
-
-class FileSelectionPanel final : public QObject {
+class FileSelectionPanel final : public QWidget {
     Q_OBJECT
 public:
-    // The lists start on startDirectory.
-    FileSelectionPanel(const FileSelectionPlaces &places, MessageBoxes &messages, const QString &startDirectory,
-                       QObject *parent = nullptr);
+    explicit FileSelectionPanel(QWidget *parent = nullptr);
+    ~FileSelectionPanel() override;
+
+    // Where the panel reports directories it cannot enter and names it cannot list.
+    void setMessageBoxes(MessageBoxes &messages);
+    // The lists show dir, or the nearest directory above it that can be
+    // entered, without a report of names they cannot show.
+    void setStartDirectory(const QString &dir);
 
     // The listed directory, a full native path.
     QString directory() const;
@@ -34,45 +35,35 @@ public:
     // directory above it that can be entered.
     void leaveVanishedDirectory();
     // The selected file names, in the order of the list.
-    QStringList selectedNames() const;
+    FileNames selectedNames() const;
 
-    // In tab order: the lists, and the selection buttons.
-    QList<QWidget *> listControls() const;
-    QList<QWidget *> selectionButtons() const;
+public slots:
+    void selectAll();
+    void invertSelection();
+    void selectNone();
 
 signals:
     void directoryChanged();
     // The user changed the selection or the filter.
     void userActed();
+    // What the status bar says about the selection.
+    void selectionStatusChanged(const QString &text);
 
 private slots:
     void changeDrive();
     void showNewDirectory();
     void changeFilter();
     void showUserSelection();
-    void selectAll();
-    void invertSelection();
-    void selectNone();
 
 private:
-    void createControls(const FileSelectionPlaces &places);
-    void connectControls();
     void showNearestDirectory(const QString &dir);
     void refreshDriveCombo();
-    void reportUnlistableNames();
     void reportRefusedDirectory(const QString &path);
     void showSelectionCount(bool zeroAsCount);
+    void showNoneSelected();
 
-    MessageBoxes &messages;
-    QComboBox *driveCombo = nullptr;
-    DirectoryListBox *directoryList = nullptr;
-    FileListBox *fileList = nullptr;
-    QComboBox *filterCombo = nullptr;
-    QPushButton *selectAllButton = nullptr;
-    QPushButton *invertSelectionButton = nullptr;
-    QPushButton *selectNoneButton = nullptr;
-    QLabel *selectionStatus = nullptr;
-
+    std::unique_ptr<Ui::FileSelectionPanel> ui;
+    MessageBoxes *messages = nullptr;
     QStringList driveRoots;
     QHash<QString, QString> lastDirectoryOfDrive;  // '/' separators
 };

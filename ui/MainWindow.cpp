@@ -10,155 +10,90 @@
 #include "ui/AboutDialog.h"
 #include "ui/CompletionSound.h"
 #include "ui/DocumentOpener.h"
-#include "ui/DocumentOptionsPanel.h"
-#include "ui/FileSelectionPanel.h"
+#include "ui/DocumentOptions.h"
 #include "ui/FormFont.h"
-#include "ui/MultiLineButton.h"
 #include "ui/Pictures.h"
-#include "ui/PlaceControl.h"
 #include "ui/ProgramOptionsDialog.h"
 #include "ui/TableOptionsDialog.h"
-#include "ui/ToolTips.h"
 #include "ui/WindowRunFeedback.h"
+#include "ui_MainWindow.h"
 #include "Version.h"
 
 #include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QEvent>
-#include <QGroupBox>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
+#include <QFontMetrics>
 
 MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &places, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      messages(services.messages), screen(services.screen), settingsPath(places.settingsFile),
-      // As started, also when the lists cannot show it: help and absolute-link documents belong there.
-      programDir(places.programDir),
-      startDirectory(QDir::toNativeSeparators(QDir::cleanPath(places.startDirectory))),
+      ui(std::make_unique<Ui::MainWindow>()), messages(services.messages), screen(services.screen),
+      settingsPath(places.settingsFile), programDir(places.programDir),
       sound(new CompletionSound(services.sound, services.messages, completionSoundFile(places.programDir), this)),
       opener(std::make_unique<DocumentOpener>(services.shell, services.help, services.messages)),
       dialogRunner([](QDialog &dialog) { return dialog.exec(); })
 {
-    setObjectName(QStringLiteral("mainWindow"));
+    setFont(formFont());
+    // The form's widget order is the Tab order: the file lists (the drive
+    // list first, so it has the focus when the window opens), the browser
+    // button, the program buttons, then the document group.
+    ui->setupUi(this);
     setWindowTitle(QStringLiteral("Quorvant " QUORVANT_VERSION));
     setWindowIcon(programIcon());
-    setFont(formFont());
-    setFixedSize(632, 463);
     // Where the window system would put it; the saved position replaces it.
     move(144, 86);
-
-    createFrames();
-    fileSelection =
-        new FileSelectionPanel({centralWidget(), documentGroup, selectionStatus}, messages, places.startDirectory, this);
-    // After the file lists: the drive list comes first in the tab order, and
-    // so has the focus when the window opens.
-    createButtons();
-    documentOptions = new DocumentOptionsPanel(documentGroup, document, defaults, services.colors, this);
-    chainTabOrder();
+    ui->bannerPicture->setPixmap(renderPicture(Picture::Banner, ui->bannerPicture->size(), devicePixelRatioF()));
+    runFeedback = std::make_unique<WindowRunFeedback>(*ui->progressBar, *ui->runStatus, messages);
+    ui->fileSelectionPanel->setMessageBoxes(messages);
+    ui->fileSelectionPanel->setStartDirectory(places.startDirectory);
+    // Started in a directory deleted since, the list shows the nearest one
+    // left: absolute-link documents and the help file belong there too.
+    startDirectory = ui->fileSelectionPanel->directory();
+    ui->documentOptionsPanel->setColorChooser(services.colors);
     connectControls();
-    addMainWindowToolTips(this);
     loadStartupState();
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createFrames()
-{
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    setCentralWidget(client);
-
-    // Left half: banner and progress; the file lists are their panel's, the buttons come later.
-    auto *banner = place<QFrame>(client, "bannerFrame", 8, 8, 329, 57);
-    banner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    banner->setLineWidth(1);
-    auto *picture = place<QLabel>(banner, "bannerPicture", 1, 1, 327, 55);
-    picture->setPixmap(renderPicture(Picture::Banner, picture->size(), devicePixelRatioF()));
-
-    // The label's text is wider in the desktop fonts than the bar's layout
-    // allowed for: the bar gives up four pixels rather than clip the label.
-    place<QLabel>(client, "progressLabel", "Creation Progress", 8, 364, 100, 17);
-    progressBar = place<QProgressBar>(client, "progressBar", 108, 364, 229, 17);
-    progressBar->setRange(0, 100);
-    progressBar->setValue(0);
-    progressBar->setTextVisible(false);
-
-    programGroup = place<QGroupBox>(client, "programGroup", 8, 384, 329, 56);
-    programGroup->setTitle(QStringLiteral("Program"));
-
-    // Right half: the group "HTML-Document"; its options and selection
-    // buttons belong to the panels.
-    documentGroup = place<QGroupBox>(client, "documentGroup", 344, 2, 281, 441);
-    documentGroup->setTitle(QStringLiteral("HTML-Document"));
-
-    // The status bar: the selection count in the left 340 pixels, the run's
-    // feedback in the rest, text centred, no size grip.
-    auto *statusBar = place<QFrame>(client, "statusBar", 0, 444, 632, 19);
-    auto statusPanel = [statusBar](const char *name, int left, int width) {
-        auto *panel = place<QLabel>(statusBar, name, left, 1, width, 18);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setAlignment(Qt::AlignCenter);
-        panel->setTextFormat(Qt::PlainText);
-        return panel;
-    };
-    selectionStatus = statusPanel("selectionStatus", 0, 340);
-    runStatus = statusPanel("runStatus", 342, 290);
-    runFeedback = std::make_unique<WindowRunFeedback>(*progressBar, *runStatus, messages);
-}
-
-void MainWindow::createButtons()
-{
-    browserButton = place<MultiLineButton>(centralWidget(), "browserButton", 8, 316, 329, 41);
-    browserButton->setEnabled(false);
-    programButtons = {place<QPushButton>(programGroup, "programOptionsButton", "Program Options...", 8, 22, 112, 25),
-                      place<QPushButton>(programGroup, "helpButton", "Help", 126, 22, 61, 25),
-                      place<QPushButton>(programGroup, "aboutButton", "About...", 193, 22, 61, 25),
-                      place<QPushButton>(programGroup, "exitButton", "Exit", 260, 22, 61, 25)};
-    tableOptionsButton = place<QPushButton>(documentGroup, "tableOptionsButton", "Table Options...", 8, 413, 108, 25);
-    createButton = place<QPushButton>(documentGroup, "createButton", "Create HTML-Document", 120, 413, 153, 25);
-    QFont bold = createButton->font();
-    bold.setBold(true);
-    createButton->setFont(bold);
-    QPalette black = createButton->palette();
-    black.setColor(QPalette::ButtonText, Qt::black);
-    createButton->setPalette(black);
-}
-
-void MainWindow::chainTabOrder()
-{
-    // The left half top to bottom, then the document group.
-    const QList<QWidget *> order = fileSelection->listControls() + QList<QWidget *>{browserButton}
-                                   + QList<QWidget *>(programButtons.begin(), programButtons.end())
-                                   + documentOptions->tabChain() + fileSelection->selectionButtons()
-                                   + QList<QWidget *>{tableOptionsButton, createButton};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
 void MainWindow::connectControls()
 {
-    connect(fileSelection, &FileSelectionPanel::userActed, this, &MainWindow::clearRunFeedback);
-    connect(fileSelection, &FileSelectionPanel::directoryChanged, this, &MainWindow::resetTextsForNewDirectory);
-    connect(documentOptions, &DocumentOptionsPanel::userActed, this, &MainWindow::clearRunFeedback);
-    connect(documentOptions, &DocumentOptionsPanel::currentDirectoryAsTitleRequested, this,
+    FileSelectionPanel *files = ui->fileSelectionPanel;
+    DocumentOptionsPanel *options = ui->documentOptionsPanel;
+    connect(files, &FileSelectionPanel::userActed, this, &MainWindow::clearRunFeedback);
+    connect(files, &FileSelectionPanel::directoryChanged, this, &MainWindow::resetTextsForNewDirectory);
+    connect(files, &FileSelectionPanel::selectionStatusChanged, ui->selectionStatus, &QLabel::setText);
+    connect(ui->selectAllButton, &QPushButton::clicked, files, &FileSelectionPanel::selectAll);
+    connect(ui->invertSelectionButton, &QPushButton::clicked, files, &FileSelectionPanel::invertSelection);
+    connect(ui->selectNoneButton, &QPushButton::clicked, files, &FileSelectionPanel::selectNone);
+    connect(options, &DocumentOptionsPanel::userActed, this, &MainWindow::clearRunFeedback);
+    connect(options, &DocumentOptionsPanel::currentDirectoryAsTitleRequested, this,
             &MainWindow::useCurrentDirectoryAsTitle);
-    connect(browserButton, &QPushButton::clicked, this, &MainWindow::showLastDocument);
-    connect(programButtons[0], &QPushButton::clicked, this, &MainWindow::openProgramOptions);
-    connect(programButtons[1], &QPushButton::clicked, this, &MainWindow::showHelp);
-    connect(programButtons[2], &QPushButton::clicked, this, &MainWindow::showAbout);
-    connect(programButtons[3], &QPushButton::clicked, this, &MainWindow::saveSettingsAndQuit);
-    connect(tableOptionsButton, &QPushButton::clicked, this, &MainWindow::openTableOptions);
-    connect(createButton, &QPushButton::clicked, this, &MainWindow::createDocument);
+    connect(ui->browserButton, &QPushButton::clicked, this, &MainWindow::showLastDocument);
+    connect(ui->programOptionsButton, &QPushButton::clicked, this, &MainWindow::openProgramOptions);
+    connect(ui->helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(ui->exitButton, &QPushButton::clicked, this, &MainWindow::saveSettingsAndQuit);
+    connect(ui->tableOptionsButton, &QPushButton::clicked, this, &MainWindow::openTableOptions);
+    connect(ui->createButton, &QPushButton::clicked, this, &MainWindow::createDocument);
 }
 
 void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
 {
     aboutDialog = new AboutDialog(this);
-    optionsDialog = new ProgramOptionsDialog(defaults, colors, programs, this);
-    tableDialog = new TableOptionsDialog(document.table, defaults, this);
+    optionsDialog = new ProgramOptionsDialog(colors, programs, this);
+    tableDialog = new TableOptionsDialog(this);
+    connect(optionsDialog, &ProgramOptionsDialog::optionsChanged, this, [this] {
+        SavedDefaults changed = optionsDialog->options();
+        changed.table = defaults.table;  // the table dialog's to change
+        takeDefaults(changed);
+        // The caption names the browser as its messages will, also when the
+        // dialog is cancelled after the choice changed.
+        showBrowserButton(ui->browserButton->isEnabled());
+    });
+    connect(tableDialog, &TableOptionsDialog::tableChanged, this, [this] { table = tableDialog->table(); });
+    connect(tableDialog, &TableOptionsDialog::tableSavedAsDefault, this,
+            [this] { defaults.table = tableDialog->table(); });
 }
 
 AboutDialog *MainWindow::about() const { return aboutDialog; }
@@ -180,20 +115,37 @@ void MainWindow::loadStartupState()
     const IniFile ini(settingsPath);
     // Applied as stored, without a check against the screen.
     move(loadWindowPosition(ini, pos()));
-    defaults = loadDefaults(ini);
+    takeDefaults(loadDefaults(ini));
     // Out of range values stay until the first activation.
-    document.table = defaults.table;
-    documentOptions->loadStartupState();
-    browserName = browserDisplayName(defaults);
-    lastDocumentName = QStringLiteral("recently created Document");
+    table = defaults.table;
+    ui->documentOptionsPanel->setOptions(defaultDocumentOptions());
+    if (const QString refusal = ini.readRefusal(); !refusal.isEmpty())
+        messages.show(MessageType::Warning, refusal, MessageButtons::Ok);
+    lastDocumentName = tr("recently created Document");
     showBrowserButton(false);
+}
+
+void MainWindow::takeDefaults(const SavedDefaults &saved)
+{
+    defaults = saved;
+    ui->documentOptionsPanel->setDefaults(defaultDocumentOptions());
+}
+
+DocumentOptions MainWindow::defaultDocumentOptions() const
+{
+    DocumentOptions options;
+    options.title = defaults.title;
+    options.headingText = defaults.heading;
+    options.documentName = defaults.fileName;
+    options.colors = documentColors(defaults.colors);
+    return options;
 }
 
 void MainWindow::refreshOnActivation()
 {
-    document.table = document.table.inRange();
+    table = table.inRange();
     if (tableDialog)
-        tableDialog->showTable();
+        tableDialog->setTable(table);
     sound->prepare(defaults.playSound);
 }
 
@@ -204,9 +156,8 @@ void MainWindow::showEvent(QShowEvent *event)
     // does not report one (no window manager, offscreen).
     if (!activatedOnce) {
         activatedOnce = true;
-        sound->setShowingFirstTime(true);
+        const auto firstTime = sound->whileShowingFirstTime();
         refreshOnActivation();
-        sound->setShowingFirstTime(false);
     }
 }
 
@@ -230,42 +181,77 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::clearRunFeedback()
 {
-    runStatus->clear();
-    progressBar->setValue(0);
+    ui->runStatus->clear();
+    ui->progressBar->setValue(0);
 }
 
 void MainWindow::resetTextsForNewDirectory()
 {
-    // What was typed belongs to the directory before.
-    documentOptions->resetTextsToDefaults();
+    // What was typed belongs to the directory before. The heading field
+    // takes the default also while the heading is off.
+    DocumentOptions options = ui->documentOptionsPanel->options();
+    options.documentName = defaults.fileName;
+    options.title = defaults.title;
+    options.headingText = defaults.heading;
+    ui->documentOptionsPanel->setOptions(options);
     clearRunFeedback();
 }
 
 void MainWindow::useCurrentDirectoryAsTitle()
 {
-    documentOptions->useAsTitleAndHeading(fileSelection->directory());
+    DocumentOptions options = ui->documentOptionsPanel->options();
+    options.title = ui->fileSelectionPanel->directory();
+    if (options.heading)
+        options.headingText = options.title;
+    ui->documentOptionsPanel->setOptions(options);
 }
 
 void MainWindow::showBrowserButton(bool enabled)
 {
-    // A path may hold "&", which a button caption would take as a mnemonic.
-    QString caption = QStringLiteral("Show ") + lastDocumentName + QStringLiteral(" with ") + browserName;
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    browserButton->setText(caption);
-    browserButton->setEnabled(enabled);
+    // The caption stays within the button: a browser of a very long name,
+    // then a long document path, is shortened in its middle, so the caption
+    // keeps its beginning and its end.
+    MultiLineButton *button = ui->browserButton;
+    const QFontMetrics metrics(button->font());
+    const QString browser = metrics.elidedText(browserDisplayName(defaults), Qt::ElideMiddle, button->width() / 2);
+    QString document = lastDocumentName;
+    const auto setCaption = [&] {
+        QString caption = tr("Show %1 with %2").arg(document, browser);
+        // A path may hold "&", which a button caption would take as a mnemonic.
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        button->setText(caption);
+    };
+    setCaption();
+    const int lines = qMax(1, (button->height() - 8) / metrics.lineSpacing());
+    for (int width = metrics.horizontalAdvance(document); button->captionLineCount() > lines && width > 0;
+         width -= width / 8 + 1) {
+        document = metrics.elidedText(lastDocumentName, Qt::ElideMiddle, width);
+        setCaption();
+    }
+    button->setEnabled(enabled);
 }
 
 DocumentRequest MainWindow::documentRequest() const
 {
+    const DocumentOptions options = ui->documentOptionsPanel->options();
     DocumentRequest request;
-    request.directory = fileSelection->directory();
-    request.selectedNames = fileSelection->selectedNames();
+    request.directory = ui->fileSelectionPanel->directory();
+    request.selectedNames = ui->fileSelectionPanel->selectedNames();
     request.startDirectory = startDirectory;
-    documentOptions->fillRequest(request);
-    request.texts = resolveDocumentTexts(documentOptions->typedTexts(), defaults.documentTexts());
+    request.texts = resolveDocumentTexts({options.title, options.heading, options.headingText, options.documentName,
+                                          options.htmlExtension},
+                                         defaults.documentTexts());
+    request.center = options.center;
+    request.fileSize = options.fileSize;
+    request.fileDate = options.fileDate;
+    request.pictureSize = options.pictureSize;
+    request.shrinkToFit = options.shrinkToFit;
+    request.pictureAsLink = options.pictureAsLink;
+    request.showSubdirectories = options.showSubdirectories;
     request.modernPictures = defaults.modernPictures;
     request.screenWidth = screen.screenWidth();
-    request.settings = document;
+    request.settings = {options.entryMode, options.linkStyle, options.showPath, options.htmlExtension,
+                        pageColors(options.colors), table};
     return request;
 }
 
@@ -273,10 +259,10 @@ void MainWindow::createDocument()
 {
     const RunResult result = DocumentRun(documentRequest(), *runFeedback).run();
     // A run that found its directory gone has said so; the lists leave it.
-    fileSelection->leaveVanishedDirectory();
+    ui->fileSelectionPanel->leaveVanishedDirectory();
     if (result.outcome != RunOutcome::Completed)
         return;
-    runStatus->setText(QStringLiteral("Document created"));
+    ui->runStatus->setText(tr("Document created"));
     lastDocumentName = result.documentPath;
     showBrowserButton(true);
     sound->playIfReady(defaults.playSound);
@@ -294,12 +280,20 @@ void MainWindow::openProgramOptions()
     clearRunFeedback();
     if (!optionsDialog)
         return;
-    optionsDialog->loadFromDefaults();
+    optionsDialog->setOptions(defaults);
+    // Colour and browser choices arrive while it is open, the rest with a save.
     if (runDialog(optionsDialog) != QDialog::Accepted)
         return;
-    documentOptions->applySavedDefaults();
-    browserName = browserDisplayName(defaults);
-    showBrowserButton(browserButton->isEnabled());
+    // A save puts the defaults into the document, changed or not; the
+    // heading field only while the heading is on.
+    DocumentOptions options = ui->documentOptionsPanel->options();
+    options.documentName = defaults.fileName;
+    options.title = defaults.title;
+    options.colors = documentColors(defaults.colors);
+    if (options.heading)
+        options.headingText = defaults.heading;
+    ui->documentOptionsPanel->setOptions(options);
+    showBrowserButton(ui->browserButton->isEnabled());
     if (optionsDialog->centerRequested())
         centreOnScreen();
     sound->reopenAfterSaving(defaults.playSound);
@@ -326,8 +320,6 @@ void MainWindow::showHelp()
 void MainWindow::showLastDocument()
 {
     clearRunFeedback();
-    // Named as the choice stands now: the options dialog may have turned the
-    // standard browser off and been cancelled.
     opener->showDocument(lastDocumentName,
                          {defaults.useStandardBrowser, defaults.browserProgram(), browserDisplayName(defaults)});
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The main window: the files on the left, the document's options on the
 // right, the run's feedback at the bottom. It starts the document creation
-// with a request built from its controls, opens the dialogs, and saves the
-// defaults when the user leaves with "Exit".
+// with a request built from its panels' values, opens the dialogs, and
+// saves the defaults when the user leaves with "Exit".
 
-#include "generator/DocumentSettings.h"
+#include "generator/TableSettings.h"
 #include "settings/SavedDefaults.h"
 
 #include <QMainWindow>
@@ -15,26 +15,23 @@
 
 class AboutDialog;
 class ColorChooser;
-class ProgramChooser;
 class CompletionSound;
 class DocumentOpener;
-class DocumentOptionsPanel;
 class DocumentShell;
-class FileSelectionPanel;
 class HelpViewer;
 class MessageBoxes;
-class MultiLineButton;
+class ProgramChooser;
 class ProgramOptionsDialog;
 class QDialog;
-class QGroupBox;
-class QLabel;
-class QProgressBar;
-class QPushButton;
 class ScreenInfo;
 class SoundPlayer;
 class TableOptionsDialog;
 class WindowRunFeedback;
+struct DocumentOptions;
 struct DocumentRequest;
+namespace Ui {
+class MainWindow;
+}
 
 // The desktop services the window reaches through seams; the caller owns them.
 struct WindowServices {
@@ -50,7 +47,7 @@ struct WindowServices {
 struct WindowPlaces {
     QString programDir;      // ends with a separator; the completion sound is looked for from here
     QString settingsFile;    // quorva21.ini
-    QString startDirectory;  // listed first; the help file and absolute-link documents belong here
+    QString startDirectory;  // listed first; the help file and absolute-link documents belong to what the list shows
 };
 
 class MainWindow final : public QMainWindow {
@@ -62,9 +59,6 @@ public:
     MainWindow(const WindowServices &services, const WindowPlaces &places, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The dialogs, created after the main window, work on its state.
-    SavedDefaults &savedDefaults() { return defaults; }
-    DocumentSettings &documentSettings() { return document; }
     // Creates the about box, the program options and the table options, in
     // that order, as children of this window.
     void createDialogs(ColorChooser &colors, ProgramChooser &programs);
@@ -100,41 +94,28 @@ private slots:
     void saveSettingsAndQuit();
 
 private:
-    void createFrames();
-    void createButtons();
-    void chainTabOrder();
     void connectControls();
     void loadStartupState();
+    void takeDefaults(const SavedDefaults &saved);
+    DocumentOptions defaultDocumentOptions() const;
     void showBrowserButton(bool enabled);
     int runDialog(QDialog *dialog);
     void centreOnScreen();
 
+    std::unique_ptr<Ui::MainWindow> ui;
     MessageBoxes &messages;
     const ScreenInfo &screen;
     const QString settingsPath;
     const QString programDir;
-    const QString startDirectory;
+    QString startDirectory;  // the directory the file list shows at start
 
     SavedDefaults defaults;
-    DocumentSettings document;
+    TableSettings table;  // the document's; brought into range at each activation
     QString lastDocumentName;
-    QString browserName;
 
-    FileSelectionPanel *fileSelection = nullptr;
-    DocumentOptionsPanel *documentOptions = nullptr;
     CompletionSound *sound = nullptr;
     std::unique_ptr<DocumentOpener> opener;
     std::unique_ptr<WindowRunFeedback> runFeedback;
-
-    MultiLineButton *browserButton = nullptr;
-    QProgressBar *progressBar = nullptr;
-    QGroupBox *programGroup = nullptr;
-    QGroupBox *documentGroup = nullptr;
-    QLabel *selectionStatus = nullptr;
-    QLabel *runStatus = nullptr;
-    QList<QPushButton *> programButtons;  // options, help, about, exit
-    QPushButton *tableOptionsButton = nullptr;
-    QPushButton *createButton = nullptr;
 
     QPointer<AboutDialog> aboutDialog;
     QPointer<ProgramOptionsDialog> optionsDialog;

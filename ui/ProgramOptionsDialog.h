@@ -1,60 +1,49 @@
 #pragma once
 // The program options dialog: the saved default texts, the browser, the
 // completion sound and the default document colours. Colour and browser
-// choices change the saved defaults at once, even when the dialog is then
-// cancelled; the texts and the sound switch only when saved.
+// choices change the defaults at once, even when the dialog is then
+// cancelled; the texts and the switches change only when saved.
 
-#include "generator/PageColors.h"
+#include "settings/SavedDefaults.h"
 #include "ui/FixedSizeDialog.h"
+
+#include <array>
+#include <memory>
 
 class ColorChooser;
 class ColorSwatch;
 class ProgramChooser;
-class QCheckBox;
-class QLineEdit;
-class QPushButton;
-struct SavedDefaults;
+namespace Ui {
+class ProgramOptionsDialog;
+}
 
 class ProgramOptionsDialog final : public FixedSizeDialog {
     Q_OBJECT
 public:
-    ProgramOptionsDialog(SavedDefaults &defaults, ColorChooser &colors, ProgramChooser &programs,
-                         QWidget *parent = nullptr);
+    ProgramOptionsDialog(ColorChooser &colorChooser, ProgramChooser &programChooser, QWidget *parent = nullptr);
+    ~ProgramOptionsDialog() override;
 
+    SavedDefaults options() const { return current; }
     // Fills the fields from the saved defaults; called before each opening.
-    void loadFromDefaults();
+    void setOptions(const SavedDefaults &defaults);
     // Whether the last save was "Save and Center  Program  Window".
     bool centerRequested() const { return centerChosen; }
 
-private slots:
+signals:
+    void optionsChanged();
+
+private:
+    void save(bool center);
     void resetTexts();
     void chooseBrowser();
     void setStandardBrowser(bool standard);
     void chooseColor(ColorRole role);
     void restoreBuiltInColor(ColorRole role);
 
-private:
-    void createControls();
-    void connectControls();
-    void save(bool center);
-
-    SavedDefaults &defaults;
+    std::unique_ptr<Ui::ProgramOptionsDialog> ui;
     ColorChooser &colors;
     ProgramChooser &programs;
+    SavedDefaults current;
     bool centerChosen = false;
-
-    QPushButton *saveButton = nullptr;
-    QPushButton *saveAndCenterButton = nullptr;
-    QPushButton *cancelButton = nullptr;
-    QPushButton *resetButton = nullptr;
-    QPushButton *browseButton = nullptr;
-    QLineEdit *titleEdit = nullptr;
-    QLineEdit *headingEdit = nullptr;
-    QLineEdit *fileNameEdit = nullptr;
-    QLineEdit *browserEdit = nullptr;
-    QCheckBox *playSoundCheck = nullptr;
-    QCheckBox *standardBrowserCheck = nullptr;
-    QCheckBox *modernPicturesCheck = nullptr;
-    QPushButton *colorButtons[4] = {};
-    ColorSwatch *swatches[4] = {};
+    std::array<ColorSwatch *, 4> swatches = {};  // in the order of kColorRoles
 };

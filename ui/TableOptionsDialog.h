@@ -1,39 +1,38 @@
 #pragma once
 // The table options dialog: columns, border width and cell alignment. Every
-// radio button sets its part of the document's table the moment it is
-// selected; "Save as Default" also makes the table the saved default.
+// radio button changes the table the moment it is selected, whichever
+// button then closes the dialog; "Save as Default" also asks for the table
+// to become the saved default.
 
+#include "generator/TableSettings.h"
 #include "ui/FixedSizeDialog.h"
 
-class QButtonGroup;
-struct SavedDefaults;
-struct TableSettings;
+#include <memory>
+
+namespace Ui {
+class TableOptionsDialog;
+}
 
 class TableOptionsDialog final : public FixedSizeDialog {
     Q_OBJECT
 public:
-    TableOptionsDialog(TableSettings &table, SavedDefaults &defaults, QWidget *parent = nullptr);
+    explicit TableOptionsDialog(QWidget *parent = nullptr);
+    ~TableOptionsDialog() override;
 
-    // Selects the buttons that show the table (which must be in range) and
+    TableSettings table() const { return current; }
+    // Selects the buttons that show table (which must be in range) and
     // greys the border and alignment rows while there is no table. Buttons
     // already selected stay so.
-    void showTable();
+    void setTable(const TableSettings &table);
 
-private slots:
-    void setColumns(int columns);
-    void setBorderWidth(int width);
-    void setAlign(int index);
-    void setVerticalAlign(int index);
-    void saveAsDefault();
+signals:
+    void tableChanged();
+    void tableSavedAsDefault();
 
 private:
-    void createControls();
+    void setColumns(int columns);
     void enableCellOptions(bool enabled);
 
-    TableSettings &table;
-    SavedDefaults &defaults;
-    QButtonGroup *columnButtons = nullptr;        // ids 0 (none) to 5
-    QButtonGroup *borderButtons = nullptr;        // ids 0 to 5
-    QButtonGroup *alignButtons = nullptr;         // LEFT, CENTER, RIGHT
-    QButtonGroup *verticalAlignButtons = nullptr; // TOP, MIDDLE, BOTTOM
+    std::unique_ptr<Ui::TableOptionsDialog> ui;
+    TableSettings current;
 };

@@ -5,8 +5,19 @@
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/OutputErrorText.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+
+namespace {
+
+QString translated(const char *source, int n = -1)
+{
+    return QCoreApplication::translate("WindowRunFeedback", source, nullptr, n);
+}
+
+} // namespace
 
 void WindowRunFeedback::runStarted(int entryCount)
 {
@@ -33,32 +44,28 @@ void WindowRunFeedback::report(const RunEvent &event)
 {
     const auto [type, text] = std::visit(
         RunEventVisitor{
-            [](const NothingSelected &) { return std::pair(MessageType::Error, QStringLiteral("No Files selected!")); },
+            [](const NothingSelected &) { return std::pair(MessageType::Error, translated("No Files selected!")); },
             [](const DirectoryGone &gone) {
                 return std::pair(MessageType::Error,
-                                 QStringLiteral("The directory ") + gone.directory + QStringLiteral(" no longer exists"));
+                                 translated("The directory %1 no longer exists").arg(gone.directory));
             },
             // A carriage return is a line break in a message box.
             [](const FileUnreadable &file) {
-                return std::pair(MessageType::Warning, QStringLiteral("File access error\r") + file.name);
+                return std::pair(MessageType::Warning, translated("File access error\r%1").arg(file.name.readable()));
             },
+            // The words alone ("Invalid filename") left the user guessing which file.
             [](const OutputFailed &failed) {
-                return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path));
+                return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path) + QLatin1Char('\r')
+                                                         + readableText(QDir::toNativeSeparators(failed.path)));
             },
-            // A whole tree (not offered by the window yet): one box for all.
+            // A whole tree: one box for all.
             [](const DirectoriesUnreadable &unreadable) {
                 QStringList paths;
                 for (const DirectoriesUnreadable::Directory &dir : unreadable.directories)
-                    paths << dir.path;
+                    paths << dir.path.readable();
                 return std::pair(MessageType::Warning,
-                                 QStringLiteral("%1 directories not readable:\r").arg(paths.size()) + paths.join(QLatin1Char('\r')));
-            },
-            [](const NamesUnlistable &names) {
-                QStringList paths;
-                for (const QByteArray &path : names.paths)
-                    paths << readableFileName(path);
-                return std::pair(MessageType::Warning,
-                                 QStringLiteral("File names not readable, left out:\r") + paths.join(QLatin1Char('\r')));
+                                 translated("%n directories not readable:\r", int(paths.size()))
+                                     + paths.join(QLatin1Char('\r')));
             },
         },
         event);
@@ -67,6 +74,8 @@ void WindowRunFeedback::report(const RunEvent &event)
 
 bool WindowRunFeedback::replaceExisting(const ReplaceQuestion &question)
 {
-    const QString text = QStringLiteral("The HTML-Document ") + question.fileName + QStringLiteral(" already exists! Overwrite?");
-    return messages.show(MessageType::Information, text, MessageButtons::YesNo) == MessageResult::Yes;
+    return messages.show(MessageType::Information,
+                         translated("The HTML-Document %1 already exists! Overwrite?").arg(question.fileName),
+                         MessageButtons::YesNo)
+           == MessageResult::Yes;
 }

@@ -1,8 +1,12 @@
 #include "platform/core/ProgramChooser.h"
 
+#include <QCoreApplication>
+
 QStringList programFileFilters(PathStyle style)
 {
     if (style == PathStyle::Windows)
-        return {QStringLiteral("Executables (*.exe)"), QStringLiteral("All Files (*.*)")};
-    return {QStringLiteral("Executables (*)"), QStringLiteral("All Files (*)")};
+        return {QCoreApplication::translate("ProgramChooser", "Executables (*.exe)"),
+                QCoreApplication::translate("ProgramChooser", "All Files (*.*)")};
+    return {QCoreApplication::translate("ProgramChooser", "Executables (*)"),
+            QCoreApplication::translate("ProgramChooser", "All Files (*)")};
 }

@@ -1,11 +1,17 @@
 #include "platform/core/WaveFile.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QtEndian>
 
 #include <cstring>
 
 namespace {
+
+// The context of the problems' texts for translation.
+struct WaveFile {
+    Q_DECLARE_TR_FUNCTIONS(WaveFile)
+};
 
 constexpr quint16 kPcm = 1;
 constexpr quint16 kFloat = 3;
@@ -29,7 +35,7 @@ QString waveFileProblem(QIODevice &device)
 {
     char riff[12];
     if (!readExactly(device, riff, sizeof riff) || memcmp(riff, "RIFF", 4) != 0 || memcmp(riff + 8, "WAVE", 4) != 0)
-        return QStringLiteral("The file is not a wave file.");
+        return WaveFile::tr("The file is not a wave file.");
 
     bool haveFormat = false;
     for (;;) {
@@ -42,11 +48,11 @@ QString waveFileProblem(QIODevice &device)
 
         if (memcmp(header, "fmt ", 4) == 0) {
             if (size < 16)
-                return QStringLiteral("The wave file's format chunk is damaged.");
+                return WaveFile::tr("The wave file's format chunk is damaged.");
             char fmt[40] = {};
             const qint64 wanted = qMin<qint64>(size, sizeof fmt);
             if (!readExactly(device, fmt, wanted) || !skip(device, padded - wanted))
-                return QStringLiteral("The wave file's format chunk is damaged.");
+                return WaveFile::tr("The wave file's format chunk is damaged.");
             quint16 tag = qFromLittleEndian<quint16>(fmt);
             const quint16 channels = qFromLittleEndian<quint16>(fmt + 2);
             const quint32 rate = qFromLittleEndian<quint32>(fmt + 4);
@@ -57,24 +63,24 @@ QString waveFileProblem(QIODevice &device)
             const bool pcm = tag == kPcm && (bits == 8 || bits == 16 || bits == 24 || bits == 32);
             const bool floating = tag == kFloat && bits == 32;
             if (!pcm && !floating)
-                return QStringLiteral("The wave file's sample format (format %1, %2 bits) is not supported.")
+                return WaveFile::tr("The wave file's sample format (format %1, %2 bits) is not supported.")
                     .arg(tag)
                     .arg(bits);
             if (channels == 0 || rate == 0)
-                return QStringLiteral("The wave file's format chunk is damaged.");
+                return WaveFile::tr("The wave file's format chunk is damaged.");
             haveFormat = true;
             continue;
         }
         if (memcmp(header, "data", 4) == 0) {
             if (!haveFormat)
-                return QStringLiteral("The wave file has no format chunk before its data.");
+                return WaveFile::tr("The wave file has no format chunk before its data.");
             if (size == 0)
-                return QStringLiteral("The wave file holds no sound.");
+                return WaveFile::tr("The wave file holds no sound.");
             return {};
         }
         if (!skip(device, padded))
             break;
     }
-    return haveFormat ? QStringLiteral("The wave file holds no sound.")
-                      : QStringLiteral("The wave file has no format chunk.");
+    return haveFormat ? WaveFile::tr("The wave file holds no sound.")
+                      : WaveFile::tr("The wave file has no format chunk.");
 }

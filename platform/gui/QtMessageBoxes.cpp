@@ -6,10 +6,10 @@
 QString QtMessageBoxes::caption(MessageType type)
 {
     switch (type) {
-    case MessageType::Error: return QStringLiteral("Error");
-    case MessageType::Warning: return QStringLiteral("Warning");
-    case MessageType::Information: return QStringLiteral("Information");
-    case MessageType::Confirmation: return QStringLiteral("Confirm");
+    case MessageType::Error: return tr("Error");
+    case MessageType::Warning: return tr("Warning");
+    case MessageType::Information: return tr("Information");
+    case MessageType::Confirmation: return tr("Confirm");
     }
     return {};
 }

@@ -3,10 +3,13 @@
 
 #include "platform/core/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
 class QtMessageBoxes final : public MessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(QtMessageBoxes)
+
 public:
     // The boxes are centred over parent (the active window when none is set).
     explicit QtMessageBoxes(QWidget *parent = nullptr) : owner(parent) {}

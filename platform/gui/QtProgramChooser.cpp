@@ -46,7 +46,7 @@ bool QtProgramChooser::listedAsProgram(const QFileInfo &info)
 bool QtProgramChooser::chooseProgram(QString &path)
 {
     QWidget *parent = owner ? owner.data() : QApplication::activeWindow();
-    QFileDialog dialog(parent, QStringLiteral("Open"));
+    QFileDialog dialog(parent, tr("Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     const QStringList filters = programFileFilters(nativePathStyle());

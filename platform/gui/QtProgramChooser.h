@@ -3,12 +3,15 @@
 
 #include "platform/core/ProgramChooser.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
 class QFileInfo;
 
 class QtProgramChooser final : public ProgramChooser {
+    Q_DECLARE_TR_FUNCTIONS(QtProgramChooser)
+
 public:
     explicit QtProgramChooser(QWidget *parent = nullptr) : owner(parent) {}
     void setParentWidget(QWidget *parent) { owner = parent; }

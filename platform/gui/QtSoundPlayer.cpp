@@ -20,19 +20,19 @@ QString QtSoundPlayer::open(const QString &path)
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Unable to open %1: %2").arg(shown, file.errorString());
+        return tr("Unable to open %1: %2").arg(shown, file.errorString());
     const QString problem = waveFileProblem(file);
     if (!problem.isEmpty())
         return shown + QStringLiteral(": ") + problem;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
-        return QStringLiteral("No sound output device is available to play %1.").arg(shown);
+        return tr("No sound output device is available to play %1.").arg(shown);
 
     effect = new QSoundEffect(device);
     openPath = path;
     QObject::connect(effect, &QSoundEffect::statusChanged, effect, [this] {
         if (effect && effect->status() == QSoundEffect::Error && onError)
-            onError(QStringLiteral("The sound device cannot play %1.").arg(QDir::toNativeSeparators(openPath)));
+            onError(tr("The sound device cannot play %1.").arg(QDir::toNativeSeparators(openPath)));
     });
     effect->setSource(QUrl::fromLocalFile(path));
     return {};

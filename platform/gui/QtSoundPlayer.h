@@ -5,9 +5,13 @@
 
 #include "platform/core/SoundPlayer.h"
 
+#include <QCoreApplication>
+
 class QSoundEffect;
 
 class QtSoundPlayer final : public SoundPlayer {
+    Q_DECLARE_TR_FUNCTIONS(QtSoundPlayer)
+
 public:
     QtSoundPlayer() = default;
     ~QtSoundPlayer() override;

@@ -29,16 +29,13 @@ struct RecordingFeedback final : RunFeedback {
         events << std::visit(RunEventVisitor{
                                  [](const NothingSelected &) { return QStringLiteral("nothing selected"); },
                                  [](const DirectoryGone &e) { return "gone " + e.directory; },
-                                 [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name).arg(e.osError); },
+                                 [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name.readable()).arg(e.osError); },
                                  [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
                                  [](const DirectoriesUnreadable &e) {
                                      QStringList dirs;
                                      for (const auto &d : e.directories)
-                                         dirs << QStringLiteral("%1 %2").arg(d.path).arg(d.osError);
+                                         dirs << QStringLiteral("%1 %2").arg(d.path.readable()).arg(d.osError);
                                      return QStringLiteral("unreadable directories ") + dirs.join(QLatin1Char(','));
-                                 },
-                                 [](const NamesUnlistable &e) {
-                                     return QStringLiteral("unlistable ") + QString::fromLatin1(e.paths.join(',').toHex());
                                  },
                              },
                              event);
@@ -63,6 +60,9 @@ struct GeneratorRun {
         request.texts.title = kDefaultTitleText;
         request.texts.fileName = QStringLiteral("quorvant.html");
     }
+#ifdef Q_OS_UNIX
+    ~GeneratorRun() { testfiles::removeUnspellable(dir); }
+#endif
     QString path(const QString &name) const { return dir + QLatin1Char('/') + name; }
     void mode(EntryMode mode) { request.settings.entryMode = mode; }
     void table(int columns, int border = 0)
@@ -74,8 +74,17 @@ struct GeneratorRun {
     {
         if (!content.isNull())
             testfiles::write(path(name), content);
-        request.selectedNames << name;
+        request.selectedNames << FileName::fromText(name);
     }
+#ifdef Q_OS_UNIX
+    // The same for a name of any bytes.
+    void addNamed(const QByteArray &name, const QByteArray &content = "12345")
+    {
+        if (!content.isNull())
+            testfiles::writeNamed(dir, name, content);
+        request.selectedNames << FileName(name);
+    }
+#endif
     RunResult go()
     {
         DocumentRun run(request, feedback);
@@ -100,10 +109,17 @@ inline QList<QByteArray> attributeValues(const QByteArray &page, const QByteArra
     return values;
 }
 
-// Every entry of dir, hidden ones included, sorted.
+// Every entry of dir, hidden ones included, sorted; as their bytes where
+// Qt cannot spell them.
 inline QStringList dirEntries(const QString &dir)
 {
+#ifdef Q_OS_UNIX
+    QStringList names;
+    for (const QByteArray &name : testfiles::namesIn(dir))
+        names << QString::fromLatin1(name);
+#else
     QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+#endif
     names.sort();
     return names;
 }

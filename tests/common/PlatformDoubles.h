@@ -3,29 +3,21 @@
 // the help viewer, the program chooser, the sound player and the screen.
 // Each records what reached it; none opens a window.
 
-#include "platform/core/ColorChooser.h"
 #include "platform/core/DocumentShell.h"
 #include "platform/core/HelpViewer.h"
 #include "platform/core/ProgramChooser.h"
 #include "platform/core/ScreenInfo.h"
 #include "platform/core/SoundPlayer.h"
+#include "platform/gui/ColorChooser.h"
 
 #include <QList>
 #include <QStringList>
 
-#include <optional>
 #include <utility>
 
 struct ScriptedColors final : ColorChooser {
-    std::optional<qint32> nextAnswer;  // empty: the user cancels
-
-    bool chooseColor(qint32, qint32 &chosen) override
-    {
-        if (!nextAnswer)
-            return false;
-        chosen = *std::exchange(nextAnswer, std::nullopt);
-        return true;
-    }
+    QColor nextAnswer;  // invalid: the user cancels
+    QColor chooseColor(const QColor &) override { return std::exchange(nextAnswer, QColor()); }
 };
 
 struct ScriptedShell final : DocumentShell {

@@ -9,6 +9,7 @@
 // its file, each file once, in page order.
 #include "generator/FileListing.h"
 #include "generator/NameMask.h"
+#include "generator/SortedNames.h"
 #include "tests/common/FailingFiles.h"
 #include "tests/common/GeneratorRun.h"
 #include "tests/fuzz/FuzzInput.h"
@@ -20,11 +21,15 @@
 #include <algorithm>
 #include <cerrno>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 namespace {
 
-const QStringList kNames = {
-    "a.gif", "B.JPG", "c d.jpeg", "x&y<z>.gif", "q\"'#%?;.jpg", "-lead.txt", "README", "caf\u00e9.gif",
-    "javascript:x.jpg", " lead.gif", "trail.txt ", "HREF=\"evil.gif", "cr\rlf\n.jpg", "tab\there.GIF"};
+const QList<QByteArray> kNames = {
+    "a.gif", "B.JPG", "c d.jpeg", "x&y<z>.gif", "q\"'#%?;.jpg", "-lead.txt", "README", "caf\xC3\xA9.gif",
+    "javascript:x.jpg", " lead.gif", "trail.txt ", "HREF=\"evil.gif", "cr\rlf\n.jpg", "tab\there.GIF",
+    "latin\xE9.jpg", "\xFF\xFE[x]{y}`.gif", "c1\xC2\x85.txt"};
 const QStringList kSubdirs = {"Alpha", "beta", "Gamma dir", ".hidden", "x<y>"};
 const QStringList kDocumentNames = {"", "index", "page.htm", "missing/inner", "taken", QString(250, QLatin1Char('n'))};
 const QStringList kAligns = {"LEFT", "CENTER", "RIGHT", "TOP", "MIDDLE", "BOTTOM"};
@@ -47,36 +52,42 @@ QString text(FuzzInput &in) { return QString::fromUtf8(in.chunk()); }
 
 QByteArray percentDecoded(const QByteArray &value) { return QByteArray::fromPercentEncoding(value); }
 
-// The file list's order: by lower case, names equal but for case by their text.
-bool listOrder(const QString &a, const QString &b)
-{
-    const QString la = a.toLower(), lb = b.toLower();
-    return la != lb ? la < lb : a < b;
-}
-
-// The files a whole tree lists below path (below root), in page order.
-void treeFiles(const QString &root, const QString &path, int depth, const DocumentRequest &q, QStringList &out)
+// The files a whole tree lists below path (below root), in page order:
+// read with the system's own calls, so every name keeps its bytes.
+void treeFiles(const QByteArray &root, const QByteArray &path, int depth, const DocumentRequest &q,
+               QList<QByteArray> &out)
 {
     const NameMask filter(maskPatterns(q.filter)), leaveOut(q.leaveOut);
-    QStringList files, dirs;
-    const QDir d(root + '/' + path);
-    for (const QFileInfo &e : d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        if (e.fileName().startsWith('.') || leaveOut.matches(e.fileName()))
-            continue;
-        if (e.isDir())
-            dirs << (e.isSymLink() ? QString() : e.fileName());  // a link is named, not entered
-        else if (e.isFile() && filter.matches(e.fileName()))
-            files << e.fileName();
+    SortedNames files, dirs;
+    QSet<QByteArray> links;
+    const QByteArray here = path.isEmpty() ? root : root + '/' + path;
+    if (DIR *d = ::opendir(here.constData())) {
+        while (const dirent *e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            struct stat st;
+            if (name == "." || name == ".." || leaveOut.matchesAny(name) || ::stat((here + '/' + name).constData(), &st) != 0)
+                continue;
+            if (S_ISDIR(st.st_mode)) {
+                if (name.startsWith('.'))
+                    continue;
+                struct stat lst;
+                if (::lstat((here + '/' + name).constData(), &lst) == 0 && S_ISLNK(lst.st_mode))
+                    links.insert(name);  // a link is named, not entered
+                dirs.add(name);
+            } else if (S_ISREG(st.st_mode) && filter.matches(name)) {
+                files.add(name);
+            }
+        }
+        ::closedir(d);
     }
-    std::sort(files.begin(), files.end(), listOrder), std::sort(dirs.begin(), dirs.end(), listOrder);
-    const QString prefix = path.isEmpty() ? QString() : path + '/';
+    const QByteArray prefix = path.isEmpty() ? QByteArray() : path + '/';
     if (!path.isEmpty()) {
-        for (const QString &f : std::as_const(files))
-            out << prefix + f;
+        for (const FileName &f : files.take())
+            out << prefix + f.bytes();
     }
-    for (const QString &sub : std::as_const(dirs)) {
-        if (!sub.isEmpty() && (q.maxDepth < 0 || depth < q.maxDepth))
-            treeFiles(root, prefix + sub, depth + 1, q, out);
+    for (const FileName &sub : dirs.take()) {
+        if (!links.contains(sub.bytes()) && (q.maxDepth < 0 || depth < q.maxDepth))
+            treeFiles(root, prefix + sub.bytes(), depth + 1, q, out);
     }
 }
 
@@ -118,14 +129,14 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     typed.name = kDocumentNames.at(in.below(int(kDocumentNames.size())));
     q.texts = resolveDocumentTexts(typed, defaults);
 
-    for (const QString &name : kNames) {
+    for (const QByteArray &name : kNames) {
         const int how = in.below(4);  // 0: not listed, 1: missing, 2 and 3: a file
         if (how == 0)
             continue;
         if (how > 1)
-            testfiles::write(r.path(name), fileContent(in));
+            testfiles::writeNamed(dir, name, fileContent(in));
         if (in.flag())
-            q.selectedNames << name;
+            q.selectedNames << FileName(name);
     }
     for (const QString &sub : kSubdirs) {
         if (in.flag())
@@ -153,13 +164,13 @@ int fuzzGenerator(const uint8_t *data, size_t size)
         for (const QString &sub : kSubdirs) {
             if (!QFileInfo(r.path(sub)).isDir())
                 continue;
-            for (const QString &name : kNames) {
+            for (const QByteArray &name : kNames) {
                 if (in.below(4) == 0)
-                    testfiles::write(r.path(sub + '/' + name), fileContent(in));
+                    testfiles::writeNamed(r.path(sub), name, fileContent(in));
             }
             if (in.flag() && QDir(dir).mkdir(sub + "/inner")) {
-                const QString &name = kNames.at(in.below(int(kNames.size())));  // before the content, on any compiler
-                testfiles::write(r.path(sub + "/inner/" + name), in.chunk());
+                const QByteArray &name = kNames.at(in.below(int(kNames.size())));  // before the content, on any compiler
+                testfiles::writeNamed(r.path(sub + "/inner"), name, in.chunk());
             }
             if (in.flag())
                 QFile::link(QStringLiteral(".."), r.path(sub + "/up"));
@@ -184,6 +195,7 @@ int fuzzGenerator(const uint8_t *data, size_t size)
             expected << document, expected.sort();
         FUZZ_CHECK(after == expected);
         FUZZ_CHECK(page.startsWith("<HTML>\r\n<HEAD>\r\n<TITLE>\r\n") && page.endsWith("</BODY>\r\n</HTML>\r\n"));
+        FUZZ_CHECK(std::all_of(page.begin(), page.end(), [](char c) { return quint8(c) < 0x80; }));
     }
 
     if (result.outcome == RunOutcome::Completed && !hostileHead) {
@@ -191,16 +203,12 @@ int fuzzGenerator(const uint8_t *data, size_t size)
         // (in a whole tree its path), in page order.
         QList<QByteArray> names;
         const NameMask leaveOut(q.leaveOut);
-        for (const QString &name : std::as_const(q.selectedNames)) {
-            if (!q.wholeTree || !leaveOut.matches(name))
-                names << name.toUtf8();
+        for (const FileName &name : std::as_const(q.selectedNames)) {
+            if (!q.wholeTree || !leaveOut.matchesAny(name.bytes()))
+                names << name.bytes();
         }
-        if (q.wholeTree) {
-            QStringList below;
-            treeFiles(dir, QString(), 0, q, below);
-            for (const QString &path : std::as_const(below))
-                names << path.toUtf8();
-        }
+        if (q.wholeTree)
+            treeFiles(QFile::encodeName(dir), QByteArray(), 0, q, names);
         const QByteArray base = absolute ? "file://" + dir.toUtf8() + "/" : QByteArray();
         QList<QByteArray> hrefs = attributeValues(page, "HREF");
         hrefs.removeIf([](const QByteArray &href) { return href.startsWith('#'); });  // the contents list's

@@ -62,7 +62,7 @@ void setUp(GeneratorRun &r, const TreeFixture &fixture)
     q.startDirectory = r.dir;
     q.wholeTree = true;
     q.leaveOut = {"node_modules", "*.tmp"};
-    q.selectedNames = listMatchingFiles(fixture.root, q.filter).names;
+    q.selectedNames = listMatchingFiles(fixture.root, q.filter);
     q.texts.fileName = kPage;
 }
 

@@ -7,6 +7,8 @@
 #include "generator/DocumentRequest.h"
 #include "platform/core/NativePaths.h"
 #include "platform/core/ScreenInfo.h"
+#include "settings/DefaultsStore.h"
+#include "settings/IniFile.h"
 #include "tests/common/PlatformDoubles.h"
 #include "tests/common/ScriptedMessages.h"
 #include "tests/common/TestFiles.h"
@@ -80,7 +82,19 @@ struct WindowFixture {
     void click(const QString &name, QWidget *dialog = nullptr) const { button(name, dialog)->click(); }
     QString status(const QString &panel) const { return get<QLabel>(panel)->text(); }
     FileListBox *fileList() const { return get<FileListBox>(QStringLiteral("fileList")); }
-    QStringList selected() const { return window->documentRequest().selectedNames; }
+    QStringList selected() const
+    {
+        QStringList names;
+        for (const FileName &name : window->documentRequest().selectedNames)
+            names << name.readable();
+        return names;
+    }
+    // What Exit writes, read back as the next start reads it.
+    SavedDefaults savedAtExit() const
+    {
+        click(QStringLiteral("exitButton"));
+        return loadDefaults(IniFile(settingsPath()));
+    }
 
     // The next dialogs run act instead of a modal loop; each ends with the
     // result its buttons set, Cancel when none was pressed.

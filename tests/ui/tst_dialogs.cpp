@@ -6,8 +6,6 @@
 
 #include "ui/ColorSwatch.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
@@ -40,37 +38,40 @@ private slots:
     {
         WindowFixture fx({}, "[Colors]\r\nLinks=255\r\n");
         MainWindow &window = fx.start();
-        fx.colors.nextAnswer = 0x00FF00;
+        fx.colors.nextAnswer = QColor(0x12, 0x34, 0x56);
         fx.scriptDialogs([&](QDialog &d) {
             fx.click("backgroundColorButton", &d);
-            QTest::mouseClick(fx.get("linkSwatch", &d), Qt::LeftButton);  // the built-in default
             fx.check("standardBrowserCheck", &d)->setChecked(false);
             QVERIFY(fx.edit("browserEdit", &d)->isEnabled());  // a program of one's own may be typed
             fx.edit("titleEdit", &d)->setText("Typed title");
             fx.check("playSoundCheck", &d)->setChecked(true);
             fx.check("modernPicturesCheck", &d)->setChecked(true);
+            QTest::mouseClick(fx.get("linkSwatch", &d), Qt::LeftButton);  // the built-in default
             fx.click("cancelButton", &d);
         });
         fx.click("programOptionsButton");
-
-        // Colours and the browser choice take effect at once; the window's own colours only with a save.
-        const SavedDefaults &saved = window.savedDefaults();
-        QCOMPARE(QList<qint32>({saved.colors.background, saved.colors.link, fx.get<ColorSwatch>("backgroundSwatch")->color(),
-                                window.documentSettings().colors.link}),
-                 QList<qint32>({0x00FF00, 16711680, 0xC0C0C0, 255}));
-        QVERIFY(!saved.useStandardBrowser && !saved.playSound && !saved.modernPictures && saved.title == kDefaultTitleText);
-        QCOMPARE(saved.browserPath, "Standard Browser");
+        // The window's own colours change only with a save; red is the number's low byte.
+        QCOMPARE(fx.get<ColorSwatch>("linkSwatch")->color(), QColor(255, 0, 0));
+        QVERIFY(window.documentRequest().settings.colors.link == 255 && fx.get<ColorSwatch>("backgroundSwatch")->color() == Qt::lightGray);
+        QTest::mouseClick(fx.get("backgroundSwatch"), Qt::LeftButton);  // back to the default, as it is now
+        QCOMPARE(window.documentRequest().settings.colors.background, 0x563412);
 
         // The next opening reloads the texts and shows what was kept.
         QStringList seen;
         fx.scriptDialogs([&](QDialog &d) {
             seen = {fx.edit("titleEdit", &d)->text(), fx.edit("browserEdit", &d)->text(),
-                    QString::number(fx.edit("browserEdit", &d)->isEnabled()),
-                    QString::number(fx.get<ColorSwatch>("backgroundSwatch", &d)->color())};
+                    QString::number(fx.edit("browserEdit", &d)->isEnabled()), fx.get<ColorSwatch>("backgroundSwatch", &d)->color().name(),
+                    QString::number(fx.check("playSoundCheck", &d)->isChecked() || fx.check("modernPicturesCheck", &d)->isChecked())};
         });
         fx.click("programOptionsButton");
         // The standard browser's value is no program: the field is empty.
-        QCOMPARE(seen, QStringList({kDefaultTitleText, "", "1", QString::number(0x00FF00)}));
+        QCOMPARE(seen, QStringList({kDefaultTitleText, "", "1", "#123456", "0"}));
+
+        // Colours and the browser choice took effect at once, and Exit keeps them.
+        const SavedDefaults saved = fx.savedAtExit();
+        QCOMPARE(QList<qint32>({saved.colors.background, saved.colors.link}), QList<qint32>({0x563412, 16711680}));
+        QVERIFY(!saved.useStandardBrowser && !saved.playSound && !saved.modernPictures && saved.title == kDefaultTitleText);
+        QCOMPARE(saved.browserPath, "Standard Browser");
     }
 
     void saveOverwritesTheWindowWithTheDefaults()
@@ -80,8 +81,9 @@ private slots:
         fx.edit("titleEdit")->setText("my title");
         fx.edit("headingEdit")->setText("my heading");
         fx.edit("documentNameEdit")->setText("mine");
-        fx.colors.nextAnswer = 0x112233;
+        fx.colors.nextAnswer = QColor(0x33, 0x22, 0x11);
         fx.click("textColorButton");
+        QCOMPARE(window.documentRequest().settings.colors.text, 0x112233);
         fx.scriptDialogs([&](QDialog &d) { fx.click("cancelButton", &d); });  // reopened below
         fx.click("programOptionsButton");
         fx.scriptDialogs([&](QDialog &d) {
@@ -95,7 +97,7 @@ private slots:
         const DocumentRequest r = window.documentRequest();
         QVERIFY(r.texts.title == "T" && r.texts.heading == QString() && r.modernPictures);
         QCOMPARE(r.texts.fileName, "quorvant.html");  // unchanged default, still applied
-        QVERIFY(r.settings.colors.text == 0 && fx.get<ColorSwatch>("textSwatch")->color() == 0);
+        QVERIFY(r.settings.colors.text == 0 && fx.get<ColorSwatch>("textSwatch")->color() == Qt::black);
         QCOMPARE(window.pos(), QPoint(144, 86));  // a plain save does not move the window
 
         // With the heading off, its field is left alone; the other save centres the window.
@@ -116,23 +118,24 @@ private slots:
         fx.scriptDialogs([&](QDialog &d) { fx.click("saveButton", &d); });
         fx.click("programOptionsButton");
         QCOMPARE(window.pos(), QPoint(10, 20));
-        QVERIFY(window.savedDefaults().browserPath.isEmpty());  // saved while the standard browser is in use
         QCOMPARE(centredTopLeft(600, 400, 640, 489), QPoint(0, 0));  // never off the top or left
+        QVERIFY(!fx.savedAtExit().playSound);
+        // Saved while the standard browser is in use: no browser.
+        QCOMPARE(IniFile(fx.settingsPath()).readString("Default", "Browserdefault", "none"), QString());
     }
 
     void tableChoicesNoneAndSaveAsDefault()
     {
         WindowFixture fx;
         MainWindow &window = fx.start();
-        const TableSettings &table = window.documentSettings().table;
+        const auto table = [&] { return values(window.documentRequest().settings.table); };
         fx.scriptDialogs([&](QDialog &d) {
             for (const char *name : {"columns3Radio", "border4Radio", "alignLeftRadio", "alignBottomRadio"})
                 QTest::mouseClick(fx.get(name, &d), Qt::LeftButton);
             fx.click("cancelButton", &d);
         });
         fx.click("tableOptionsButton");
-        QCOMPARE(values(table), QStringList({"3", "4", "LEFT", "BOTTOM"}));
-        QCOMPARE(window.savedDefaults().table.columns, 0);
+        QCOMPARE(table(), QStringList({"3", "4", "LEFT", "BOTTOM"}));
         window.refreshOnActivation();
         QCOMPARE(radios(fx.tables), QStringList({"alignBottomRadio", "alignLeftRadio", "border4Radio", "columns3Radio"}));
 
@@ -146,11 +149,12 @@ private slots:
         QCOMPARE(radios(fx.tables, &QWidget::isEnabled), QStringList({"columns1Radio", "columns2Radio", "columns3Radio",
                                                                        "columns4Radio", "columns5Radio", "noColumnsRadio"}));
         QCOMPARE(radios(fx.tables), QStringList({"alignBottomRadio", "alignLeftRadio", "border4Radio", "noColumnsRadio"}));
-        QCOMPARE(values(window.savedDefaults().table), QStringList({"0", "4", "LEFT", "BOTTOM"}));
 
         fx.click("columns1Radio", fx.tables);  // one column is a table too
         QCOMPARE(radios(fx.tables, &QWidget::isEnabled).size(), 18);
-        QCOMPARE(values(table), QStringList({"1", "4", "LEFT", "BOTTOM"}));
+        QCOMPARE(table(), QStringList({"1", "4", "LEFT", "BOTTOM"}));
+        // Only "Save as Default" made a default: the table as it was then.
+        QCOMPARE(values(fx.savedAtExit().table), QStringList({"0", "4", "LEFT", "BOTTOM"}));
     }
 
     void activationCorrections_data()
@@ -171,16 +175,13 @@ private slots:
         QFETCH(QStringList, stored);
         QFETCH(QStringList, fixed);
         QFETCH(QStringList, selected);
-        // Other selections first, so each expected one is a real change.
-        WindowFixture fx({}, "[Table]\r\nColumnsdefault=4\r\nBorderwidthdefault=4\r\nAligndefault=RIGHT\r\nVAligndefault=BOTTOM\r\n");
+        WindowFixture fx({}, QStringLiteral("[Table]\r\nColumnsdefault=%1\r\nBorderwidthdefault=%2\r\nAligndefault=%3\r\n"
+                                            "VAligndefault=%4\r\n").arg(stored[0], stored[1], stored[2], stored[3]).toUtf8());
         MainWindow &window = fx.start();
-        QCOMPARE(values(window.documentSettings().table), QStringList({"4", "4", "RIGHT", "BOTTOM"}));
-        window.documentSettings().table = {stored[0].toInt(), stored[1].toInt(), stored[2], stored[3]};
-        window.refreshOnActivation();
-        QCOMPARE(values(window.documentSettings().table), fixed);
-        QCOMPARE(window.savedDefaults().table.columns, 4);  // the saved defaults are not corrected
+        QCOMPARE(values(window.documentRequest().settings.table), fixed);
         QCOMPARE(radios(fx.tables), selected);
         QCOMPARE(fx.get("border0Radio", fx.tables)->isEnabled(), fixed[0] != "0");
+        QCOMPARE(values(fx.savedAtExit().table), stored);  // the saved defaults are not corrected
     }
 
     // Escape leaves the dialogs open, the close box cancels; each is centred.
@@ -188,12 +189,6 @@ private slots:
     {
         WindowFixture fx;
         fx.start().show();  // its frame tells what frame the dialogs will get
-        // Every control the user works, in the window and its dialogs, says in a tip what it does.
-        for (QWidget *control : fx.window->findChildren<QWidget *>()) {
-            if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
-                || qobject_cast<QAbstractItemView *>(control) || qobject_cast<QComboBox *>(control))
-                QVERIFY2(!control->toolTip().isEmpty(), qPrintable(control->objectName()));
-        }
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         for (QDialog *dialog : QList<QDialog *>{fx.options, fx.tables, fx.about}) {
             dialog->setResult(QDialog::Accepted);
