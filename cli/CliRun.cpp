@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 
 #include "cli/CliArguments.h"
+#include "cli/CliCancel.h"
 #include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRequest.h"
@@ -72,7 +73,11 @@ int createDocument(DocumentRequest request, bool overwrite)
 {
     CliProgress progress(standardErrorIsTerminal(), stderr);
     CliFeedback feedback(overwrite, progress, stderr);
-    const RunResult result = DocumentRun(std::move(request), feedback).run();
+    RunResult result;
+    {
+        const CancelOnSignals cancelOnSignals;
+        result = DocumentRun(std::move(request), feedback).run();
+    }
     progress.finish();
 
     switch (result.outcome) {
@@ -88,6 +93,9 @@ int createDocument(DocumentRequest request, bool overwrite)
     case RunOutcome::Failed:
         fail(QStringLiteral("%1 was not created").arg(nativeAbsolute(result.outputPath)));
         return ExitFailed;
+    case RunOutcome::Cancelled:
+        fail(QStringLiteral("cancelled: %1 was not written").arg(nativeAbsolute(result.outputPath)));
+        return ExitCancelled;
     }
     return ExitFailed;
 }

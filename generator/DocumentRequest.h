@@ -25,4 +25,11 @@ struct DocumentRequest {
     int screenWidth = 1024;     // limits shrunk pictures
     bool searchable = false;    // a search box and sort buttons, run by a script inside the page
     DocumentSettings settings;
+
+    // A whole tree: after the listed directory's selected files, every
+    // subdirectory's files, depth first, each directory a section of the page.
+    bool wholeTree = false;
+    int maxDepth = -1;          // levels of subdirectories below the listed directory; -1: all, 0: none
+    QStringList leaveOut;       // patterns naming files and directories to leave out, as the filter matches
+    QString filter = QStringLiteral("*.*");  // the file list's mask, for the subdirectories' files
 };
