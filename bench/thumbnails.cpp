@@ -31,10 +31,10 @@ int main(int argc, char **argv)
     job.documentPath = job.sourceDirectory + QStringLiteral("/bench-thumbs.html");
     job.longestSide = argc > 2 ? std::atoi(argv[2]) : 200;
 
-    const QStringList names = listMatchingFiles(job.sourceDirectory, QStringLiteral("*.*")).names;
+    const FileNames names = listMatchingFiles(job.sourceDirectory, QStringLiteral("*.*"));
     const std::unique_ptr<ThumbnailBatch> batch = makeThumbnailBatch(job);
-    for (const QString &name : names)
-        batch->add(encodedFileName(name));
+    for (const FileName &name : names)
+        batch->add(name.bytes());
     QByteArray page;
     int thumbnails = 0;
     for (qsizetype i = 0; i < names.size(); ++i) {
@@ -42,7 +42,7 @@ int main(int argc, char **argv)
         if (!r.made())
             continue;
         ++thumbnails;
-        page += "<A HREF=\"" + encodedFileName(names.at(i)) + "\"><IMG SRC=\"" + r.link + "\" WIDTH=\""
+        page += "<A HREF=\"" + names.at(i).bytes() + "\"><IMG SRC=\"" + r.link + "\" WIDTH=\""
                 + QByteArray::number(r.width) + "\" HEIGHT=\"" + QByteArray::number(r.height) + "\" loading=\"lazy\"></A>\r\n";
     }
     batch->finish();

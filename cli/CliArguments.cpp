@@ -1,6 +1,8 @@
 #include "cli/CliArguments.h"
 
 #include "Version.h"
+#include "generator/DirectoryAccess.h"
+#include "generator/ReadableFileName.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -11,6 +13,8 @@ namespace {
 // picture: the shrink limit is the width less 40.
 constexpr int kMinScreenWidth = 40;
 constexpr int kMaxScreenWidth = 100000;
+// Deeper than any path a system allows.
+constexpr int kMaxDepth = 100000;
 
 struct OptionSpec {
     const char *names;        // "h,help": a short and a long name
@@ -49,7 +53,16 @@ const OptionSpec kOptions[] = {
     {"link-color", "COLOR", "link colour, #RRGGBB"},
     {"vlink-color", "COLOR", "visited link colour, #RRGGBB"},
     {"text-color", "COLOR", "text colour, #RRGGBB"},
-    {"filter", "MASK", "file mask, \";\" between patterns (default \"*.*\")"},
+    {"filter", "MASK",
+     "file mask, \";\" between patterns (default \"*.*\"); names beginning with a dot are listed only by a "
+     "pattern that itself begins with a dot (\".*\", \".bashrc\")"},
+    {"recursive", nullptr,
+     "the whole tree: also every subdirectory's files, depth first, each directory a section, with a contents list "
+     "at the top; hidden directories and links to directories are not entered"},
+    {"max-depth", "N", "with --recursive: at most N levels of subdirectories (0: the directory alone)"},
+    {"exclude", "PATTERN",
+     "with --recursive: leave out the files and directories whose names match, like --filter (wildcards, letter case "
+     "ignored); may be given more than once"},
     {"settings", "FILE",
      "settings file (default: quorva21.ini beside the program, or ~/.config/quorvant/quorva21.ini when installed)"},
     {"h,help", nullptr, "show this text"},
@@ -64,7 +77,9 @@ void setUpParser(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "Writes one HTML document that lists the files of DIRECTORY (default \".\").\n"
         "FILE... selects files of the list (taken in list order); without any, every\n"
-        "listed file is selected. Defaults come from the settings file."));
+        "listed file is selected. A FILE is matched by its bytes, or by the name as\n"
+        "quorvant-cli prints it (bytes that are not UTF-8, and control characters,\n"
+        "as \\xNN). Defaults come from the settings file."));
     for (const OptionSpec &o : kOptions) {
         const QStringList names = QString::fromLatin1(o.names).split(QLatin1Char(','));
         parser.addOption(o.valueName ? QCommandLineOption(names, QString::fromLatin1(o.description),
@@ -118,12 +133,18 @@ QString readTextsAndSwitches(const QCommandLineParser &p, CliArguments &a)
         {"size", &a.size},            {"date", &a.date},       {"picture-size", &a.pictureSize},
         {"modern-pictures", &a.modernPictures}, {"shrink", &a.shrink}, {"picture-link", &a.pictureLink},
         {"subdirs", &a.subdirs},      {"absolute", &a.absolute}, {"show-path", &a.showPath},
-        {"overwrite", &a.overwrite}, {"searchable", &a.searchable},
+        {"overwrite", &a.overwrite}, {"searchable", &a.searchable}, {"recursive", &a.recursive},
     };
     for (const auto &[name, target] : switches)
         *target = isSet(name);
     if (isSet("filter"))
         a.filter = p.value(QStringLiteral("filter"));
+    a.exclude = p.values(QStringLiteral("exclude"));
+    // What only a whole tree reads is refused without one, not ignored.
+    for (const char *treeOnly : {"max-depth", "exclude"}) {
+        if (isSet(treeOnly) && !a.recursive)
+            return QStringLiteral("--%1 needs --recursive").arg(QLatin1String(treeOnly));
+    }
     return {};
 }
 
@@ -157,6 +178,7 @@ QString readNumbers(const QCommandLineParser &p, CliArguments &a)
         {"columns", &a.columns, 0, 5},
         {"border", &a.border, 0, 5},
         {"screen-width", &screenWidth, kMinScreenWidth, kMaxScreenWidth},
+        {"max-depth", &a.maxDepth, 0, kMaxDepth},
     };
     for (const RangeOption &r : ranges) {
         const QString name = QString::fromLatin1(r.name);
@@ -211,16 +233,29 @@ QString readColors(const QCommandLineParser &p, CliArguments &a)
     return {};
 }
 
-QString readPositional(const QCommandLineParser &p, CliArguments &a)
+// The positional arguments' own bytes: the parser hands back text, which is
+// found again among the arguments in order.
+QString readPositional(const QCommandLineParser &p, CliArguments &a, const QStringList &texts,
+                       const QList<QByteArray> &raw)
 {
     const QStringList positional = p.positionalArguments();
     if (positional.isEmpty())
         return {};
     a.directory = positional.first();
-    a.files = positional.mid(1);
+    qsizetype at = texts.indexOf(positional.first(), 1);
+    for (const QString &file : positional.mid(1)) {
+        at = texts.indexOf(file, at + 1);
+        a.files << (at >= 0 ? raw.at(at) : file.toUtf8());
+    }
     if (a.directory.isEmpty())
         return QStringLiteral("the directory must not be an empty text");
     return {};
+}
+
+// An argument as text: decoded when it is UTF-8, else in its readable form.
+QString argumentText(const QByteArray &argument)
+{
+    return argument.isValidUtf8() ? decodedFileName(argument) : readableFileName(argument);
 }
 
 } // namespace
@@ -243,8 +278,25 @@ std::optional<qint32> parseHtmlColor(const QString &text)
     return qint32(red | (green << 8) | (blue << 16));
 }
 
+QList<QByteArray> utf8Arguments(const QStringList &arguments)
+{
+    QList<QByteArray> raw;
+    raw.reserve(arguments.size());
+    for (const QString &argument : arguments)
+        raw << argument.toUtf8();
+    return raw;
+}
+
 ParsedArguments parseArguments(const QStringList &arguments)
 {
+    return parseArguments(utf8Arguments(arguments));
+}
+
+ParsedArguments parseArguments(const QList<QByteArray> &raw)
+{
+    QStringList arguments;
+    for (const QByteArray &argument : raw)
+        arguments << argumentText(argument);
     ParsedArguments result;
     QCommandLineParser parser;
     setUpParser(parser);
@@ -262,11 +314,14 @@ ParsedArguments parseArguments(const QStringList &arguments)
         return result;
     }
     // In this order, so the first value that will not do is the one named.
-    for (const auto read : {readTextsAndSwitches, readMode, readNumbers, readChoices, readColors, readPositional}) {
+    for (const auto read : {readTextsAndSwitches, readMode, readNumbers, readChoices, readColors}) {
         result.error = read(parser, a);
         if (!result.error.isEmpty())
             return result;
     }
+    result.error = readPositional(parser, a, arguments, raw);
+    if (!result.error.isEmpty())
+        return result;
     result.ok = true;
     return result;
 }
@@ -289,5 +344,5 @@ QString usageText()
         "Put -- before a DIRECTORY or FILE whose name begins with \"-\".\n"
         "\n"
         "Exit status: 0 document written (its path is printed), 1 run failed,\n"
-        "2 usage error.\n");
+        "2 usage error, 130 cancelled (Ctrl-C or SIGTERM; no document written).\n");
 }

@@ -4,6 +4,8 @@
 
 #include "generator/EntryMode.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -15,7 +17,7 @@ struct CliArguments {
     Action action = Action::Run;
 
     QString directory = QStringLiteral(".");
-    QStringList files;          // names to select; empty: all of the list
+    QList<QByteArray> files;    // names to select, as typed (their bytes); empty: all of the list
     QString settingsPath;       // empty: the settings file beside the program
 
     // Unset: the field keeps the default the settings file gave it.
@@ -51,6 +53,10 @@ struct CliArguments {
 
     QString filter = QStringLiteral("*.*");
     int screenWidth = 1024;
+
+    bool recursive = false;     // the whole tree
+    std::optional<int> maxDepth;
+    QStringList exclude;        // as given, each may hold several patterns
 };
 
 struct ParsedArguments {
@@ -59,8 +65,12 @@ struct ParsedArguments {
     CliArguments arguments;
 };
 
-// arguments as QCoreApplication::arguments() gives them: the program first.
+// The command line as the system gave it, the program first: FILE arguments
+// keep their bytes, so they match names that are not valid UTF-8.
+ParsedArguments parseArguments(const QList<QByteArray> &arguments);
+// The same from text (tests): each argument's UTF-8.
 ParsedArguments parseArguments(const QStringList &arguments);
+QList<QByteArray> utf8Arguments(const QStringList &arguments);
 
 // "#RRGGBB" to 0x00BBGGRR; nothing for any other text.
 std::optional<qint32> parseHtmlColor(const QString &text);

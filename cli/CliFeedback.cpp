@@ -1,25 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliFeedback.h"
 
+#include "cli/CliCancel.h"
 #include "cli/CliProgress.h"
+#include "generator/ReadableFileName.h"
+#include "platform/core/OsError.h"
 #include "platform/core/OutputErrorText.h"
-
-namespace {
-
-QString withVisibleControls(QStringView text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            out += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
-}
-
-}  // namespace
 
 void CliFeedback::runStarted(int entryCount)
 {
@@ -31,6 +17,16 @@ void CliFeedback::entryWritten(int done)
     progress.entryWritten(done);
 }
 
+void CliFeedback::directoryStarted(int directories)
+{
+    progress.directoryStarted(directories);
+}
+
+bool CliFeedback::cancelRequested()
+{
+    return cancelSignalled();
+}
+
 void CliFeedback::report(const RunEvent &event)
 {
     const QString line = std::visit(
@@ -39,8 +35,17 @@ void CliFeedback::report(const RunEvent &event)
             [](const DirectoryGone &gone) {
                 return errorLine(QStringLiteral("The directory ") + gone.directory + QStringLiteral(" no longer exists"));
             },
-            [](const FileUnreadable &file) { return warningLine(QStringLiteral("File access error"), file.name); },
+            [](const FileUnreadable &file) { return warningLine(QStringLiteral("File access error"), file.name.readable()); },
             [](const OutputFailed &failed) { return errorLine(outputErrorText(failed.osError, failed.path)); },
+            // A line per directory: a script can pick them out.
+            [](const DirectoriesUnreadable &unreadable) {
+                QString lines;
+                for (const DirectoriesUnreadable::Directory &dir : unreadable.directories)
+                    lines += warningLine(QStringLiteral("Directory not readable (%1), named in the page as such")
+                                             .arg(ioErrorText(dir.osError)),
+                                         dir.path.readable());
+                return lines;
+            },
         },
         event);
     progress.finish();
@@ -49,13 +54,13 @@ void CliFeedback::report(const RunEvent &event)
 
 QString errorLine(const QString &text)
 {
-    return QStringLiteral("quorvant-cli: ") + withVisibleControls(text) + QLatin1Char('\n');
+    return QStringLiteral("quorvant-cli: ") + readableText(text) + QLatin1Char('\n');
 }
 
 QString warningLine(const QString &text, const QString &name)
 {
-    return QStringLiteral("quorvant-cli: warning: ") + withVisibleControls(text) + QStringLiteral(": ")
-        + withVisibleControls(name) + QLatin1Char('\n');
+    return QStringLiteral("quorvant-cli: warning: ") + readableText(text) + QStringLiteral(": ") + readableText(name)
+        + QLatin1Char('\n');
 }
 
 void writeText(FILE *stream, const QString &text)

@@ -17,6 +17,9 @@ public:
 
     void runStarted(int entryCount) override;
     void entryWritten(int done) override;
+    void directoryStarted(int directories) override;
+    // Set by Ctrl-C or SIGTERM while the run lasts (CliCancel.h).
+    bool cancelRequested() override;
     // The progress line is cleared first, so the two do not mix.
     void report(const RunEvent &event) override;
     // The caller reports a refusal in its own words, with the full path.
@@ -30,7 +33,8 @@ private:
 
 // "quorvant-cli: " and the text on one line; "quorvant-cli: warning: ", the
 // text, ": " and the name the warning is about. Control characters are
-// written as \xNN: a hostile name must not drive the terminal.
+// written as \xNN (ReadableFileName.h): a hostile name must not drive the
+// terminal.
 QString errorLine(const QString &text);
 QString warningLine(const QString &text, const QString &name);
 

@@ -1,10 +1,12 @@
 #include "cli/CliRequest.h"
 
+#include "generator/FileListing.h"
+
 #include <QHash>
 
 #include <vector>
 
-FileSelection selectFiles(const QStringList &items, const QStringList &names)
+FileSelection selectFiles(const FileNames &items, const QList<QByteArray> &names)
 {
     FileSelection s;
     if (names.isEmpty()) {
@@ -12,15 +14,25 @@ FileSelection selectFiles(const QStringList &items, const QStringList &names)
         return s;
     }
     std::vector<bool> chosen(size_t(items.size()), false);
-    QHash<QString, qsizetype> position;
+    QHash<QByteArray, qsizetype> position;
     position.reserve(items.size());
     for (qsizetype i = 0; i < items.size(); ++i)
-        position.insert(items.at(i), i);
-    for (const QString &n : names) {
+        position.insert(items.at(i).bytes(), i);
+    QMultiHash<QString, qsizetype> readable;  // made when a name is not found by its bytes
+    for (const QByteArray &n : names) {
         const auto it = position.constFind(n);
-        if (it != position.constEnd())
+        if (it != position.constEnd()) {
             chosen[size_t(*it)] = true;
-        else if (!s.missing.contains(n))
+            continue;
+        }
+        if (readable.isEmpty()) {
+            for (qsizetype i = 0; i < items.size(); ++i)
+                readable.insert(items.at(i).readable(), i);
+        }
+        const QList<qsizetype> found = readable.values(QString::fromUtf8(n));
+        for (const qsizetype i : found)
+            chosen[size_t(i)] = true;
+        if (found.isEmpty() && !s.missing.contains(n))
             s.missing << n;
     }
     for (qsizetype i = 0; i < items.size(); ++i) {
@@ -76,7 +88,14 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.showSubdirectories = a.mode == EntryMode::PlainText && a.subdirs;
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
+    // The settings file's page extras, with the options laid over them.
     applyPageExtras(defaults.page, r);
     r.searchable = r.searchable || a.searchable;
+    r.wholeTree = r.wholeTree || a.recursive;
+    if (a.maxDepth)
+        r.maxDepth = *a.maxDepth;
+    for (const QString &patterns : a.exclude)
+        r.leaveOut << maskPatterns(patterns);
+    r.filter = a.filter;
     return r;
 }

@@ -9,15 +9,18 @@
 #include "generator/DocumentRequest.h"
 #include "settings/SavedDefaults.h"
 
-#include <QStringList>
+#include <QByteArray>
+#include <QList>
 
 struct FileSelection {
-    QStringList selected;  // in list order
-    QStringList missing;   // named files the list does not hold
+    FileNames selected;         // in list order
+    QList<QByteArray> missing;  // named files the list does not hold
 };
 
-// Selects the named items (all of them when names is empty). The selection
-// follows the list, so the order of names does not matter.
-FileSelection selectFiles(const QStringList &items, const QStringList &names);
+// Selects the named items (all of them when names is empty). A name selects
+// the item of its very bytes; failing that, the items whose readable form it
+// spells, as quorvant-cli prints them. The selection follows the list, so
+// the order of names does not matter.
+FileSelection selectFiles(const FileNames &items, const QList<QByteArray> &names);
 
 DocumentRequest commandLineRequest(const CliArguments &arguments, const SavedDefaults &defaults);

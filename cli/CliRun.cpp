@@ -1,12 +1,14 @@
 #include "cli/CliRun.h"
 
 #include "cli/CliArguments.h"
+#include "cli/CliCancel.h"
 #include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRequest.h"
 #include "generator/DocumentRun.h"
 #include "generator/FileListing.h"
 #include "generator/ReadableFileName.h"
+#include "platform/core/StartDirectory.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
 
@@ -20,7 +22,7 @@ namespace {
 
 void fail(const QString &text)
 {
-    writeText(stderr, QStringLiteral("quorvant-cli: ") + text + QLatin1Char('\n'));
+    writeText(stderr, errorLine(text));
 }
 
 QString nativeAbsolute(const QString &path)
@@ -35,8 +37,14 @@ std::optional<DocumentRequest> prepareRequest(const CliArguments &args)
 {
     const QString settingsPath = args.settingsPath.isEmpty() ? settingsFilePath(programDirectory())
                                                              : nativeAbsolute(args.settingsPath);
-    DocumentRequest request = commandLineRequest(args, loadDefaults(IniFile(settingsPath)));
-    request.startDirectory = QDir::toNativeSeparators(QDir::currentPath());
+    const IniFile settings(settingsPath);
+    if (const QString refusal = settings.readRefusal(); !refusal.isEmpty()) {
+        fail(refusal);
+        return std::nullopt;
+    }
+    DocumentRequest request = commandLineRequest(args, loadDefaults(settings));
+    // Started in a directory deleted since, absolute-link documents go to the nearest one left.
+    request.startDirectory = QDir::toNativeSeparators(nearestExistingDirectory(startDirectory()));
 
     const QFileInfo dirInfo(args.directory);
     if (!dirInfo.isDir()) {
@@ -50,15 +58,11 @@ std::optional<DocumentRequest> prepareRequest(const CliArguments &args)
         return std::nullopt;
     }
 
-    const FileListing listing = listMatchingFiles(request.directory, args.filter);
-    // Names the file-name encoding cannot hold are left out of the list; say so.
-    for (const QByteArray &name : listing.unlistable)
-        writeText(stderr, warningLine(QStringLiteral("File name not readable, left out"), readableFileName(name)));
-    FileSelection selection = selectFiles(listing.names, args.files);
+    FileSelection selection = selectFiles(listMatchingFiles(request.directory, args.filter), args.files);
     if (!selection.missing.isEmpty()) {
-        for (const QString &name : std::as_const(selection.missing))
+        for (const QByteArray &name : std::as_const(selection.missing))
             fail(QStringLiteral("%1: not in the file list of %2 (filter \"%3\")")
-                     .arg(name, request.directory, args.filter));
+                     .arg(readableFileName(name), request.directory, args.filter));
         return std::nullopt;
     }
     request.selectedNames = std::move(selection.selected);
@@ -69,7 +73,11 @@ int createDocument(DocumentRequest request, bool overwrite)
 {
     CliProgress progress(standardErrorIsTerminal(), stderr);
     CliFeedback feedback(overwrite, progress, stderr);
-    const RunResult result = DocumentRun(std::move(request), feedback).run();
+    RunResult result;
+    {
+        const CancelOnSignals cancelOnSignals;
+        result = DocumentRun(std::move(request), feedback).run();
+    }
     progress.finish();
 
     switch (result.outcome) {
@@ -85,6 +93,9 @@ int createDocument(DocumentRequest request, bool overwrite)
     case RunOutcome::Failed:
         fail(QStringLiteral("%1 was not created").arg(nativeAbsolute(result.outputPath)));
         return ExitFailed;
+    case RunOutcome::Cancelled:
+        fail(QStringLiteral("cancelled: %1 was not written").arg(nativeAbsolute(result.outputPath)));
+        return ExitCancelled;
     }
     return ExitFailed;
 }
@@ -92,6 +103,11 @@ int createDocument(DocumentRequest request, bool overwrite)
 } // namespace
 
 int runCommandLine(const QStringList &arguments)
+{
+    return runCommandLine(utf8Arguments(arguments));
+}
+
+int runCommandLine(const QList<QByteArray> &arguments)
 {
     const ParsedArguments parsed = parseArguments(arguments);
     if (!parsed.ok) {

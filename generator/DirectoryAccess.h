@@ -8,8 +8,8 @@
 // the walk along the directory's path for every file. On Windows QtCore does
 // the same by path.
 //
-// Names are in their 8-bit form: on POSIX the bytes the file system holds
-// (UTF-8 for every name the file list can show), on Windows UTF-8.
+// Names are as the system holds them: on POSIX their bytes, whatever they
+// are; on Windows the UTF-8 of their UTF-16 (FileName.h).
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,21 +17,29 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
 
 class QIODevice;
 
-// A name in its 8-bit form as the QString the file list shows. Unlike
-// QString::fromUtf8, keeps a byte order mark at the start, which is part of
-// the name.
+// A name in its 8-bit form as a QString. Unlike QString::fromUtf8, keeps a
+// byte order mark at the start, which is part of the name.
 QString decodedFileName(QByteArrayView name);
-// A name of the file list in its 8-bit form.
-QByteArray encodedFileName(const QString &name);
 
 // Calls take with the name of each file of dir the file list may show, as
-// QDir::Files without hidden and system entries finds them: plain files and
-// links to anything but a directory, whose names do not begin with a dot.
-// Names that are not valid UTF-8 are included; the caller decides.
+// QDir::Files without system entries finds them: plain files and links to
+// anything but a directory. Hidden names are included (isHiddenName tells
+// them), and so are names that are not valid UTF-8; the caller decides.
 void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArrayView name)> &take);
+
+// Whether a name is hidden by its spelling: on POSIX one that begins with a
+// dot. Windows hides by an attribute instead, and its walk leaves those out.
+bool isHiddenName(QByteArrayView name);
+
+// Calls take with each subdirectory of dir (also a link to a directory) that
+// is not hidden, with its last write in seconds since the epoch when the
+// system told it.
+void forEachSubdirectory(const QString &dir,
+                         const std::function<void(QByteArrayView name, std::optional<qint64> modifiedSecs)> &take);
 
 // What opening a listed file found.
 struct OpenedFileFacts {
@@ -46,6 +54,9 @@ struct OpenedFileFacts {
 class DirectoryFiles {
 public:
     explicit DirectoryFiles(const QString &dir);
+    // POSIX: the directory dir, already open as descriptor, which it then
+    // owns (a whole tree's directories are opened relative to each other).
+    DirectoryFiles(const QString &dir, int descriptor);
     ~DirectoryFiles();
     DirectoryFiles(const DirectoryFiles &) = delete;
     DirectoryFiles &operator=(const DirectoryFiles &) = delete;
@@ -58,6 +69,12 @@ public:
     // then reads it. A name that became a directory, FIFO or device since it
     // was listed counts as a file that cannot be opened.
     OpenedFileFacts open(QByteArrayView name, const Read &read = {}) const;
+
+    // The same facts for a file that is not to be read, without opening it
+    // where the system can tell: its size, date and kind, and whether this
+    // user could open it for reading, by the kernel's own permission check
+    // (access control lists and security modules included).
+    OpenedFileFacts check(QByteArrayView name) const;
 
     // The directory's descriptor, for opening its files in batches; -1 where
     // they are opened by path (always on Windows).

@@ -40,14 +40,9 @@ bool isListedKind(int dirFd, const char *name, int type)
     return ::fstatat(dirFd, name, &st, 0) == 0 && !S_ISDIR(st.st_mode);
 }
 
-} // namespace
-
-QByteArray encodedFileName(const QString &name)
-{
-    return QFile::encodeName(name);
-}
-
-void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArrayView name)> &take)
+// Calls take with the descriptor of dir and each entry's name and type, the
+// directory itself and its parent left out.
+void forEachEntry(const QString &dir, const std::function<void(int dirFd, const char *name, int type)> &take)
 {
     const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -58,17 +53,47 @@ void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArra
         return;
     }
     while (const dirent *entry = ::readdir(entries)) {
-        if (entry->d_name[0] == '.')
-            continue;  // hidden, and the directory itself and its parent
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
 #ifdef DT_UNKNOWN
-        const int type = entry->d_type;
+        take(fd, name, entry->d_type);
 #else
-        const int type = DT_UNKNOWN;
+        take(fd, name, DT_UNKNOWN);
 #endif
-        if (isListedKind(fd, entry->d_name, type))
-            take(QByteArrayView(entry->d_name, qsizetype(std::strlen(entry->d_name))));
     }
     ::closedir(entries);
+}
+
+} // namespace
+
+void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArrayView name)> &take)
+{
+    forEachEntry(dir, [&](int dirFd, const char *name, int type) {
+        if (isListedKind(dirFd, name, type))
+            take(QByteArrayView(name, qsizetype(std::strlen(name))));
+    });
+}
+
+bool isHiddenName(QByteArrayView name)
+{
+    return name.startsWith('.');
+}
+
+void forEachSubdirectory(const QString &dir,
+                         const std::function<void(QByteArrayView name, std::optional<qint64> modifiedSecs)> &take)
+{
+    forEachEntry(dir, [&](int dirFd, const char *name, int type) {
+        if (name[0] == '.' || (type != DT_DIR && type != DT_LNK && type != DT_UNKNOWN))
+            return;
+        // A link counts by what it points to, and the date is the target's.
+        struct stat st;
+        const bool known = ::fstatat(dirFd, name, &st, 0) == 0;
+        if (known ? !S_ISDIR(st.st_mode) : type != DT_DIR)
+            return;
+        take(QByteArrayView(name, qsizetype(std::strlen(name))),
+             known ? std::optional<qint64>(st.st_mtime) : std::nullopt);
+    });
 }
 
 DirectoryFiles::DirectoryFiles(const QString &dir)
@@ -82,10 +107,60 @@ DirectoryFiles::DirectoryFiles(const QString &dir)
 #endif
 }
 
+DirectoryFiles::DirectoryFiles(const QString &dir, int descriptor)
+    : dirPath(withTrailingSeparator(dir, nativePathStyle())), nativeDir(QFile::encodeName(dirPath)), dirFd(descriptor)
+{
+}
+
 DirectoryFiles::~DirectoryFiles()
 {
     if (dirFd >= 0)
         ::close(dirFd);
+}
+
+namespace {
+
+// A name as the system calls take it: relative to the directory's
+// descriptor, or the full path where there is none.
+class SystemName {
+public:
+    SystemName(int dirFd, const QByteArray &nativeDir, QByteArrayView name)
+        : at(dirFd >= 0 ? dirFd : AT_FDCWD)
+    {
+        if (dirFd < 0)
+            text.append(nativeDir.constData(), nativeDir.size());
+        text.append(name.data(), name.size());
+        text.append('\0');
+    }
+    const int at;
+    const char *path() const { return text.constData(); }
+
+private:
+    QVarLengthArray<char, 256> text;
+};
+
+} // namespace
+
+OpenedFileFacts DirectoryFiles::check(QByteArrayView name) const
+{
+    OpenedFileFacts facts;
+    if (name.contains('\0'))
+        return facts;  // no such name; the system would see a shorter one
+    // Two calls where opening costs three (open, stat, close), and neither
+    // makes the kernel set up an open file.
+    const SystemName file(dirFd, nativeDir, name);
+    struct stat st;
+    if (::fstatat(file.at, file.path(), &st, 0) != 0) {
+        facts.osError = errno;
+        return facts;
+    }
+    if (!S_ISREG(st.st_mode))
+        return facts;
+    if (::faccessat(file.at, file.path(), R_OK, AT_EACCESS) != 0) {
+        facts.osError = errno;
+        return facts;
+    }
+    return {true, qint64(st.st_size), qint64(st.st_mtime)};
 }
 
 OpenedFileFacts DirectoryFiles::open(QByteArrayView name, const Read &read) const
@@ -96,17 +171,8 @@ OpenedFileFacts DirectoryFiles::open(QByteArrayView name, const Read &read) cons
     // Non-blocking: the open returns at once for a FIFO, and fstat then tells
     // the kind of file before anything is read.
     constexpr int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    int fd;
-    if (dirFd >= 0) {
-        QVarLengthArray<char, 256> terminated(name.size() + 1);
-        std::memcpy(terminated.data(), name.data(), size_t(name.size()));
-        terminated[name.size()] = '\0';
-        fd = ::openat(dirFd, terminated.constData(), flags);
-    } else {
-        QByteArray path = nativeDir;
-        path.append(name);
-        fd = ::open(path.constData(), flags);
-    }
+    const SystemName file(dirFd, nativeDir, name);
+    const int fd = ::openat(file.at, file.path(), flags);
     if (fd < 0) {
         facts.osError = errno;
         return facts;

@@ -8,13 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-// Names are UTF-16 on Windows: every one has a UTF-8 form, and the file
-// list can hold them all.
-QByteArray encodedFileName(const QString &name)
-{
-    return name.toUtf8();
-}
-
+// Names are UTF-16 on Windows: their UTF-8 is the name's bytes.
 void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArrayView name)> &take)
 {
     // Without QDir::Hidden and QDir::System, hidden entries and dangling links stay out.
@@ -22,6 +16,22 @@ void forEachDirectoryFile(const QString &dir, const std::function<void(QByteArra
     while (it.hasNext()) {
         it.next();
         take(it.fileName().toUtf8());
+    }
+}
+
+bool isHiddenName(QByteArrayView)
+{
+    return false;
+}
+
+void forEachSubdirectory(const QString &dir,
+                         const std::function<void(QByteArrayView name, std::optional<qint64> modifiedSecs)> &take)
+{
+    QDirIterator it(dir, QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QDateTime modified = it.fileInfo().lastModified();
+        take(it.fileName().toUtf8(), modified.isValid() ? std::optional<qint64>(modified.toSecsSinceEpoch()) : std::nullopt);
     }
 }
 
@@ -45,4 +55,9 @@ OpenedFileFacts DirectoryFiles::open(QByteArrayView name, const Read &read) cons
     if (read)
         read(facts, file);
     return facts;
+}
+
+OpenedFileFacts DirectoryFiles::check(QByteArrayView name) const
+{
+    return open(name);
 }

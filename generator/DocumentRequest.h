@@ -4,13 +4,13 @@
 
 #include "generator/DocumentSettings.h"
 #include "generator/DocumentTexts.h"
+#include "generator/FileName.h"
 
 #include <QString>
-#include <QStringList>
 
 struct DocumentRequest {
     QString directory;          // the listed directory, a full native path
-    QStringList selectedNames;  // bare file names, in the order of the list
+    FileNames selectedNames;    // bare file names, in the order of the list
     QString startDirectory;     // where absolute-link documents go
 
     DocumentTexts texts;        // title, heading and file name, defaults filled in
@@ -24,10 +24,15 @@ struct DocumentRequest {
     bool modernPictures = false; // sizes also of PNG, WebP, BMP and JPEG pictures of any layout
     int screenWidth = 1024;     // limits shrunk pictures
     bool searchable = false;    // a search box and sort buttons, run by a script inside the page
-    bool wholeTree = false;     // the files of every subdirectory too, each directory in a section
-    int maxDepth = -1;          // with wholeTree: levels below the listed directory; -1 all, 0 the listed directory alone
-    QStringList leaveOut;       // with wholeTree: file and directory names left out, patterns like the filter's
+    DocumentSettings settings;
+
+    // A whole tree: after the listed directory's selected files, every
+    // subdirectory's files, depth first, each directory a section of the page.
+    bool wholeTree = false;
+    int maxDepth = -1;          // levels of subdirectories below the listed directory; -1: all, 0: none
+    QStringList leaveOut;       // patterns naming files and directories to leave out, as the filter matches
+    QString filter = QStringLiteral("*.*");  // the file list's mask, for the subdirectories' files
+
     bool thumbnails = false;    // picture mode: small copies in a folder beside the document
     int thumbnailSize = 200;    // a thumbnail's longest side, in pixels
-    DocumentSettings settings;
 };

@@ -5,8 +5,10 @@
 #include "generator/EntryWriter.h"
 #include "generator/PageOutput.h"
 #include "generator/PageWriter.h"
+#include "generator/RunCancelled.h"
 #include "generator/RunFeedback.h"
 #include "generator/SubdirectoryListing.h"
+#include "generator/TreeDocument.h"
 #include "platform/core/NativePaths.h"
 
 #include <QDir>
@@ -41,8 +43,10 @@ RunResult DocumentRun::run()
 {
     RunResult result;
     result.fileCount = int(request.selectedNames.size());
-    feedback.runStarted(result.fileCount);
-    if (result.fileCount == 0) {
+    // A whole tree's entries are known as it is walked; its subdirectories
+    // may hold files when the listed directory has none selected.
+    feedback.runStarted(request.wholeTree ? -1 : result.fileCount);
+    if (result.fileCount == 0 && !request.wholeTree) {
         feedback.report(NothingSelected{});
         return result;
     }
@@ -75,6 +79,9 @@ RunResult DocumentRun::run()
         feedback.report(OutputFailed{outputPath, failure.code});
         result.outcome = RunOutcome::Failed;
         return result;
+    } catch (const RunCancelled &) {
+        result.outcome = RunOutcome::Cancelled;
+        return result;
     }
     result.outcome = RunOutcome::Completed;
     // Where it was written, also when the name field held a path of its own.
@@ -88,9 +95,13 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
     const std::unique_ptr<OutputFile> file = outputFactory(outputPath);
     if (!file->open())
         throw OutputFailure{file->error()};
+    const FactsWanted wanted = factsWanted(request);
+    if (request.wholeTree) {
+        writeTreeDocument(request, wanted, feedback, *file, outputPath, result);
+        return;
+    }
     // The files are opened on other threads while this one writes.
     const DirectoryFiles files(request.directory);
-    const FactsWanted wanted = factsWanted(request);
     std::optional<EntryFactsAhead> ahead;
     if (wanted.any())
         ahead.emplace(files, request.selectedNames, wanted);
@@ -102,22 +113,24 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
 
     PlainTextColumns columns;
     if (request.settings.entryMode == EntryMode::PlainText && !request.settings.table.isTable()) {
-        for (const QString &name : request.selectedNames)
-            columns.nameWidth = qMax(columns.nameWidth, int(name.size()));
+        for (const FileName &name : request.selectedNames)
+            columns.nameWidth = qMax(columns.nameWidth, name.readableLength());
         if (request.showSubdirectories) {
             const SubdirectoryListing listing = listSubdirectories(request.directory, QLocale::system());
             columns.nameWidth = qMax(columns.nameWidth, listing.longestName);
             writeSubdirectoryLines(out, listing, withTrailingSeparator(request.directory, nativePathStyle()),
                                    request.settings.showPath, request.fileDate, columns.nameWidth,
                                    request.searchable);
-            result.subdirectoryCount = int(listing.names.size());
+            result.subdirectoryCount = int(listing.entries.size());
             columns.afterSubdirectoryLines = result.subdirectoryCount > 0;
         }
     }
 
     EntryWriter entries(request, out, feedback, columns);
     int position = 0;
-    for (const QString &name : request.selectedNames) {
+    for (const FileName &name : request.selectedNames) {
+        if (feedback.cancelRequested())
+            throw RunCancelled{};
         ++position;
         feedback.entryWritten(position);
         const EntryFacts &facts = ahead ? ahead->at(position - 1) : nothingWanted;
@@ -127,6 +140,7 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
     }
     result.totalBytes = entries.totalBytes();
     page.writeTail(result.fileCount, result.subdirectoryCount, result.totalBytes);
+    out.flush();
     if (!file->commit())
         throw OutputFailure{file->error()};
 }

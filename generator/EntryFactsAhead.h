@@ -3,14 +3,13 @@
 // while the calling thread writes it. Workers take the names in chunks, in
 // list order and at most a few chunks ahead of the writer, so memory stays
 // small however long the list. The writer takes the facts in list order;
-// when the chunk it needs is not taken yet it gathers it itself, so one
-// core loses nothing and two share the work. Messages, questions and the
+// until the chunk it needs is ready it gathers the next chunk nobody has
+// taken, so one core loses nothing and two share the work. Messages, questions and the
 // page stay with the writer: workers only open files and read headers.
 
 #include "generator/BatchOpener.h"
 #include "generator/EntryFile.h"
 
-#include <QStringList>
 
 #include <condition_variable>
 #include <memory>
@@ -22,7 +21,7 @@ class DirectoryFiles;
 
 class EntryFactsAhead {
 public:
-    EntryFactsAhead(const DirectoryFiles &files, const QStringList &names, FactsWanted wanted);
+    EntryFactsAhead(const DirectoryFiles &files, const FileNames &names, FactsWanted wanted);
     // Stops the workers and waits for them, also when the run ends early.
     ~EntryFactsAhead();
     EntryFactsAhead(const EntryFactsAhead &) = delete;
@@ -38,7 +37,7 @@ private:
     void gather(BatchOpener &opener, qsizetype chunk);
 
     const DirectoryFiles &files;
-    const QStringList names;
+    const FileNames names;
     const FactsWanted wanted;
     const qsizetype chunkCount;
     qsizetype writerChunk = -1;   // the chunk whose facts the writer reads

@@ -8,23 +8,23 @@ enum class PictureClass { None, Gif, Jpeg, Png, Webp, Bmp };
 
 // The extension from the last dot, compared exactly: .Gif or .Jpg are no
 // pictures. PNG, WebP and BMP only when asked for.
-PictureClass pictureClass(const QString &fileName, bool modern)
+PictureClass pictureClass(const FileName &fileName, bool modern)
 {
-    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    const qsizetype dot = fileName.bytes().lastIndexOf('.');
     if (dot < 0)
         return PictureClass::None;
-    const QStringView ext = QStringView(fileName).mid(dot);
-    if (ext == u".gif" || ext == u".GIF")
+    const QByteArrayView ext = QByteArrayView(fileName.bytes()).sliced(dot);
+    if (ext == ".gif" || ext == ".GIF")
         return PictureClass::Gif;
-    if (ext == u".jpg" || ext == u".JPG" || ext == u".jpeg" || ext == u".JPEG")
+    if (ext == ".jpg" || ext == ".JPG" || ext == ".jpeg" || ext == ".JPEG")
         return PictureClass::Jpeg;
     if (!modern)
         return PictureClass::None;
-    if (ext == u".png" || ext == u".PNG")
+    if (ext == ".png" || ext == ".PNG")
         return PictureClass::Png;
-    if (ext == u".webp" || ext == u".WEBP")
+    if (ext == ".webp" || ext == ".WEBP")
         return PictureClass::Webp;
-    if (ext == u".bmp" || ext == u".BMP")
+    if (ext == ".bmp" || ext == ".BMP")
         return PictureClass::Bmp;
     return PictureClass::None;
 }
@@ -44,8 +44,8 @@ std::optional<PictureSize> probe(PictureClass kind, QIODevice &in, bool modern)
 
 } // namespace
 
-void gatherEntryFacts(BatchOpener &opener, const QStringList &names, qsizetype first, qsizetype end,
-                      const FactsWanted &wanted, std::vector<EntryFacts> &facts)
+void gatherEntryFacts(BatchOpener &opener, const DirectoryFiles &directory, const FileNames &names, qsizetype first,
+                      qsizetype end, const FactsWanted &wanted, std::vector<EntryFacts> &facts)
 {
     facts.assign(size_t(end - first), EntryFacts());
     std::vector<FileToOpen> files;
@@ -57,11 +57,11 @@ void gatherEntryFacts(BatchOpener &opener, const QStringList &names, qsizetype f
         entry.picture = kind != PictureClass::None;
         if (!wanted.sizeOrDate && !entry.picture)
             continue;
-        files.push_back({encodedFileName(names.at(i)), entry.picture});
+        files.push_back({names.at(i).bytes(), entry.picture});
         entryOf.push_back(size_t(i - first));
         kinds.push_back(kind);
     }
-    opener.openAll(files, [&](size_t file, const OpenedFileFacts &opened, QIODevice *in) {
+    opener.openAll(directory, files, [&](size_t file, const OpenedFileFacts &opened, QIODevice *in) {
         EntryFacts &entry = facts[entryOf[file]];
         entry.opened = opened.ok;
         entry.osError = opened.osError;

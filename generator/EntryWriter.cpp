@@ -3,8 +3,11 @@
 #include "generator/DateText.h"
 #include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
+#include "generator/ReadableFileName.h"
 #include "generator/RunFeedback.h"
 #include "platform/core/NativePaths.h"
+
+#include <QDir>
 
 namespace {
 
@@ -21,26 +24,55 @@ int decimalDigits(qint64 value)
 EntryWriter::EntryWriter(const DocumentRequest &page, PageOutput &output, RunFeedback &runFeedback,
                          PlainTextColumns plainTextColumns)
     : request(page), out(output), feedback(runFeedback), columns(plainTextColumns),
-      dirPath(withTrailingSeparator(request.directory, nativePathStyle())), urlPrefix(fileUrlPrefix(dirPath, nativePathStyle())),
-      locale(QLocale::system())
+      dirPath(withTrailingSeparator(request.directory, nativePathStyle())),
+      rootShownPath(htmlText(readableText(dirPath))),
+      rootUrlPrefix(linkText(fileUrlPrefix(dirPath, nativePathStyle()).toUtf8())), locale(QLocale::system())
 {
+    shownPath = rootShownPath;
+    urlPrefix = rootUrlPrefix;
 }
 
-void EntryWriter::writeEntry(const QString &name, const EntryFacts &entryFacts)
+void EntryWriter::enterDirectory(const FileName &path, PlainTextColumns sectionColumns)
 {
+    columns = sectionColumns;
+    if (path.isEmpty()) {
+        shownPath = rootShownPath;
+        urlPrefix = rootUrlPrefix;
+        linkPrefix.clear();
+        pathPrefix.clear();
+        return;
+    }
+    pathPrefix = path.bytes() + '/';
+    // Each name of the path encoded on its own: a name never holds a '/'.
+    linkPrefix = relativeLink(pathPrefix);
+    urlPrefix = rootUrlPrefix + linkText(pathPrefix);
+    const QString shown = QDir::toNativeSeparators(path.readable()) + pathSeparator(nativePathStyle());
+    shownPath = rootShownPath + htmlText(shown);
+}
+
+void EntryWriter::writeEntry(const FileName &entryName, const EntryFacts &entryFacts)
+{
+    name = &entryName;
     facts = &entryFacts;
     unreadableReported = false;
 
     int pictureWidth = 0;
     if (request.shrinkToFit) {
-        if (const std::optional<PictureSize> size = pictureSize(name); size && size->width != 0)
+        if (const std::optional<PictureSize> size = pictureSize(); size && size->width != 0)
             pictureWidth = shrunkWidth(size->width);
     }
+    // Plain text has no link.
+    const bool linked = request.settings.entryMode != EntryMode::PlainText;
     if (request.settings.linkStyle == LinkStyle::Absolute)
-        writeBody(request.settings.showPath ? dirPath + name : name, urlPrefix + name, pictureWidth);
+        writeBody(request.settings.showPath ? shownPath + htmlName(entryName) : htmlName(entryName),
+                  linked ? urlPrefix + linkText(entryName.bytes()) : QByteArray(), pictureWidth);
+    else if (!linked)
+        writeBody(htmlName(entryName), QByteArray(), pictureWidth);
+    else if (linkPrefix.isEmpty())
+        writeBody(htmlName(entryName), relativeLink(entryName.bytes()), pictureWidth);
     else
-        writeBody(name, relativeLinkTarget(name), pictureWidth);
-    writeDetails(name);
+        writeBody(htmlName(entryName), linkPrefix + linkText(entryName.bytes()), pictureWidth);
+    writeDetails();
     lineBreak();
 }
 
@@ -61,10 +93,8 @@ QByteArray EntryWriter::factAttributes(const EntryFacts &entryFacts) const
     return attributes;
 }
 
-void EntryWriter::writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth)
+void EntryWriter::writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth)
 {
-    const QByteArray text = htmlText(displayText);
-    const QByteArray link = linkText(linkTarget);
     switch (request.settings.entryMode) {
     case EntryMode::Picture:
         if (request.pictureAsLink)
@@ -87,43 +117,44 @@ void EntryWriter::writeBody(const QString &displayText, const QString &linkTarge
     }
 }
 
-void EntryWriter::writeDetails(const QString &name)
+void EntryWriter::writeDetails()
 {
     if (request.fileSize) {
         if (!facts->opened) {
-            reportUnreadable(name);
+            reportUnreadable();
         } else {
             const qint64 size = facts->size;
-            leadIn(Detail::Size, name);
+            leadIn(Detail::Size);
             if (request.settings.entryMode != EntryMode::Picture)
                 total += size;
             if (aligned())
                 out.pad(11 - decimalDigits(size));
-            out.put(QByteArray::number(size) + " Bytes");
+            out.putNumber(size);
+            out.put(" Bytes");
         }
     }
     if (request.fileDate) {
         if (!facts->opened) {
-            reportUnreadable(name);
+            reportUnreadable();
         } else {
-            leadIn(Detail::Date, name);
-            out.put(modifiedText(facts->modifiedSecs).toLocal8Bit());
+            leadIn(Detail::Date);
+            out.put(modifiedText(facts->modifiedSecs));
         }
     }
     if (request.pictureSize) {
-        if (const std::optional<PictureSize> size = pictureSize(name)) {
-            leadIn(Detail::PictureFormat, name);
+        if (const std::optional<PictureSize> size = pictureSize()) {
+            leadIn(Detail::PictureFormat);
             out.put(size->format + ' ' + QByteArray::number(size->width) + 'x' + QByteArray::number(size->height));
         }
     }
 }
 
-std::optional<PictureSize> EntryWriter::pictureSize(const QString &name)
+std::optional<PictureSize> EntryWriter::pictureSize()
 {
     if (!facts->picture)
         return std::nullopt;
     if (!facts->opened) {
-        reportUnreadable(name);
+        reportUnreadable();
         return std::nullopt;
     }
     return facts->pictureSize;
@@ -145,7 +176,7 @@ bool EntryWriter::aligned() const
     return request.settings.entryMode == EntryMode::PlainText && !isTable();
 }
 
-void EntryWriter::leadIn(Detail detail, const QString &name)
+void EntryWriter::leadIn(Detail detail)
 {
     if (!aligned()) {
         if (isTable())
@@ -154,7 +185,7 @@ void EntryWriter::leadIn(Detail detail, const QString &name)
             out.put(", ");
         return;
     }
-    const int nameLength = int(name.size());
+    const int nameLength = name->readableLength();
     const bool afterColumn = (detail == Detail::Date && request.fileSize)
                              || (detail == Detail::PictureFormat && (request.fileSize || request.fileDate));
     if (afterColumn)
@@ -176,19 +207,20 @@ void EntryWriter::lineBreak()
         out.putLine("<BR><BR>");
 }
 
-void EntryWriter::reportUnreadable(const QString &name)
+void EntryWriter::reportUnreadable()
 {
     if (unreadableReported)
         return;
-    feedback.report(FileUnreadable{name, facts->osError});
+    feedback.report(FileUnreadable{pathPrefix.isEmpty() ? *name : FileName(pathPrefix + name->bytes()), facts->osError});
     unreadableReported = true;
 }
 
-QString EntryWriter::modifiedText(qint64 modifiedSecs)
+const QByteArray &EntryWriter::modifiedText(qint64 modifiedSecs)
 {
-    if (lastModified != modifiedSecs) {
-        lastModifiedText = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale);
-        lastModified = modifiedSecs;
+    ModifiedText &slot = modifiedTexts[size_t(quint64(modifiedSecs) % modifiedTexts.size())];
+    if (slot.secs != modifiedSecs) {
+        slot.text = htmlAscii(dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale));
+        slot.secs = modifiedSecs;
     }
-    return lastModifiedText;
+    return slot.text;
 }

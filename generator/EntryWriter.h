@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class PageOutput;
@@ -26,8 +27,13 @@ class EntryWriter {
 public:
     EntryWriter(const DocumentRequest &request, PageOutput &out, RunFeedback &feedback, PlainTextColumns columns);
 
+    // A whole tree: the entries that follow are in the directory at path
+    // below the listed directory ('/' between names; empty for the listed
+    // one), with its section's columns.
+    void enterDirectory(const FileName &path, PlainTextColumns sectionColumns);
+
     // facts: what the entry's details need from its file, gathered before.
-    void writeEntry(const QString &name, const EntryFacts &facts);
+    void writeEntry(const FileName &name, const EntryFacts &facts);
     // A searchable page's data attributes of the entry, each with its
     // leading blank: the raw facts behind the details it shows (bytes,
     // modification time in seconds since 1970, picture width and height),
@@ -38,32 +44,44 @@ public:
 
 private:
     enum class Detail { Size, Date, PictureFormat };
-    void writeBody(const QString &displayText, const QString &linkTarget, int pictureWidth);
-    void writeDetails(const QString &name);
-    std::optional<PictureSize> pictureSize(const QString &name);
+    // text: as the page shows it; link: percent-encoded.
+    void writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth);
+    void writeDetails();
+    std::optional<PictureSize> pictureSize();
     int shrunkWidth(int width) const;
-    void leadIn(Detail detail, const QString &name);
+    void leadIn(Detail detail);
     void lineBreak();
-    void reportUnreadable(const QString &name);
-    QString modifiedText(qint64 modifiedSecs);
+    void reportUnreadable();
+    const QByteArray &modifiedText(qint64 modifiedSecs);
     bool aligned() const;
     bool isTable() const { return request.settings.table.isTable(); }
 
     const DocumentRequest &request;
     PageOutput &out;
     RunFeedback &feedback;
-    const PlainTextColumns columns;
-    const QString dirPath;    // the listed directory and its separator
-    const QString urlPrefix;  // for absolute links
+    PlainTextColumns columns;
+    const QString dirPath;           // the listed directory and its separator
+    const QByteArray rootShownPath;  // the same as the page shows it
+    const QByteArray rootUrlPrefix;  // for absolute links, percent-encoded
+    // The entries' directory (a whole tree's subdirectory, or the listed one).
+    QByteArray shownPath;   // as the page shows it, with its separator
+    QByteArray urlPrefix;   // its absolute link, percent-encoded, with '/'
+    QByteArray linkPrefix;  // its relative link with '/'; empty for the listed directory
+    QByteArray pathPrefix;  // its path below the listed directory with '/', for what is reported
     QLocale locale;
     qint64 total = 0;
 
     // One entry's state: a file that cannot be opened is reported once.
+    const FileName *name = nullptr;
     const EntryFacts *facts = nullptr;
     bool unreadableReported = false;
 
     // Files written together share their time stamps, and converting to
-    // local time asks the system for the time zone: the last text is reused.
-    std::optional<qint64> lastModified;
-    QString lastModifiedText;
+    // local time asks the system for the time zone: the texts of recent
+    // times are kept, each in the slot its time picks.
+    struct ModifiedText {
+        std::optional<qint64> secs;
+        QByteArray text;
+    };
+    std::array<ModifiedText, 512> modifiedTexts;
 };

@@ -1,10 +1,9 @@
 #pragma once
 // The file list's contents: the files of one directory that match a mask,
-// as the window's file list and the command-line tool both show them, and
-// the matching files the list cannot hold, from one walk over the directory.
+// as the window's file list and the command-line tool both show them.
 
-#include <QByteArray>
-#include <QList>
+#include "generator/FileName.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,16 +11,10 @@
 // name, also names without a dot, as users of the filter expect.
 QStringList maskPatterns(const QString &mask);
 
-struct FileListing {
-    // Bare names, sorted by name without regard to case.
-    QStringList names;
-    // Names that are not valid UTF-8 (never on Windows, where names are
-    // UTF-16): a QString cannot hold them, so these files can be neither
-    // opened nor linked and stay out of names. As the file system holds
-    // them, sorted by their readable form (ReadableFileName.h).
-    QList<QByteArray> unlistable;
-};
-
 // The plain files of dir whose names match any pattern of mask, letter case
-// ignored; hidden entries and directories left out.
-FileListing listMatchingFiles(const QString &dir, const QString &mask);
+// ignored, sorted by name without regard to case (SortedNames.h); whatever
+// their bytes, every such file is listed. A hidden name (one beginning with
+// a dot) is listed only where a pattern that itself begins with a dot
+// matches it: ".*" lists them all, "*.*" none. Names are matched in their
+// readable form (ReadableFileName.h).
+FileNames listMatchingFiles(const QString &dir, const QString &mask);

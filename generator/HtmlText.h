@@ -1,26 +1,41 @@
 #pragma once
-// How names reach the page: as text the browser shows literally, and as
-// link targets that open the very file they name.
+// How names and texts reach the page. Every page is plain ASCII: each
+// character outside ASCII is a numeric character reference (&#233;), so a
+// page shows right in any browser, whatever character set it assumes for a
+// page that declares none. Links are made from a name's exact bytes,
+// percent-encoded, so each opens the very file it names, from disk and from
+// a web server.
 
+#include "generator/FileName.h"
 #include "platform/core/NativePaths.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
-// The name in the page's 8-bit file-name encoding with & < > " escaped, so a
-// name can never open a tag or end an attribute.
-QByteArray htmlText(const QString &text);
+// Text the browser shows literally: & < > " escaped, so it can never open a
+// tag or end an attribute; every non-ASCII character a reference.
+QByteArray htmlText(QStringView text);
 
-// A link target for HREF and SRC: "%", "#", "?", "\"", "&", "<", ">", "\",
-// control characters, every non-ASCII character (its UTF-8 bytes) and blanks
-// at either end are percent-encoded; other blanks and everything else stay
-// as they are.
-QByteArray linkText(const QString &target);
+// Markup as the user typed it (title, heading): only its non-ASCII
+// characters become references.
+QByteArray htmlAscii(QStringView markup);
 
-// A bare file name as a relative link. A colon before any slash would make
-// the browser read the name as a URL scheme ("javascript:..."), so such a
-// name is anchored to the document's directory with "./".
-QString relativeLinkTarget(const QString &name);
+// A name as the page shows it: its readable form, as htmlText writes it.
+QByteArray htmlName(const FileName &name);
+
+// A link target for HREF and SRC: its bytes with "%", "#", "?", "\"", "&",
+// "<", ">", "\", blanks, "[", "]", "{", "}", "^", "|", "`", control
+// characters and every byte outside ASCII percent-encoded; "/" and ":" and
+// everything else stay. For a path of names joined by "/", each name is
+// encoded as it would be alone.
+QByteArray linkText(QByteArrayView target);
+
+// A name, or a path of names joined by "/", as a relative link. A colon
+// before any slash would make the browser read the link as a URL scheme
+// ("javascript:..."), so such a target is anchored with "./".
+QByteArray relativeLink(QByteArrayView path);
 
 // Every backslash of path replaced by a slash.
 QString toUrlSeparators(QString path);

@@ -1,5 +1,6 @@
 #include "generator/PageWriter.h"
 
+#include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
 #include "generator/SearchAssets.h"
 
@@ -7,11 +8,17 @@
 
 void PageWriter::writeHead()
 {
+    writePageTop();
+    openList();
+}
+
+void PageWriter::writePageTop()
+{
     out.putLine("<HTML>");
     out.putLine("<HEAD>");
     out.putLine("<TITLE>");
     // Title and heading are written as typed: users put markup in them.
-    out.putLine(request.texts.title.toLocal8Bit());
+    out.putLine(htmlAscii(request.texts.title));
     out.putLine("</TITLE>");
     if (request.searchable)
         writeSearchHead();
@@ -24,9 +31,13 @@ void PageWriter::writeHead()
     if (request.center)
         out.putLine("<CENTER>");
     if (request.texts.heading)
-        out.putLine("<H1>" + request.texts.heading->toLocal8Bit() + "</H1>");
+        out.putLine("<H1>" + htmlAscii(*request.texts.heading) + "</H1>");
     if (isPlainText())
         out.putLine("<FONT FACE = \"Courier New\">");
+}
+
+void PageWriter::openList()
+{
     if (isTable()) {
         // The script keeps the number of columns when it re-flows the cells.
         const QByteArray list = request.searchable
@@ -83,7 +94,7 @@ void PageWriter::openCell(int position, QByteArrayView facts)
             out.putLine("<TBODY>");
         out.putLine("<TR>");
     }
-    out.putLine("<TD ALIGN=\"" + table.align.toLocal8Bit() + "\" VALIGN=\"" + table.verticalAlign.toLocal8Bit()
+    out.putLine("<TD ALIGN=\"" + htmlAscii(table.align) + "\" VALIGN=\"" + htmlAscii(table.verticalAlign)
                 + "\"" + facts.toByteArray() + ">");
 }
 
@@ -96,14 +107,30 @@ void PageWriter::closeCell(int position, int entryCount)
         out.putLine("</TR>");
 }
 
+void PageWriter::closeList()
+{
+    if (isTable())
+        out.putLine("</TABLE>");
+    else if (request.searchable)
+        out.putLine("</UL>");
+}
+
 void PageWriter::writeTail(int entryCount, int subdirectoryCount, qint64 totalBytes)
 {
-    if (request.searchable && !isTable())
-        out.putLine("</UL>");
+    // Only a page without a table has a totals line: closing the list
+    // first keeps the order of both kinds of page.
+    closeList();
+    writePageEnd(entryCount, subdirectoryCount, totalBytes);
+}
+
+void PageWriter::writePageEnd(qint64 entryCount, int subdirectoryCount, qint64 totalBytes)
+{
     if (isPlainText() && !isTable()) {
         out.putLine("<BR>");
         QByteArray totals;
-        if (request.showSubdirectories) {
+        // A whole tree's totals count its directories whether or not each
+        // section lists its subdirectories.
+        if (request.showSubdirectories || request.wholeTree) {
             if (subdirectoryCount == 1)
                 totals += "1 Directory, ";
             else if (subdirectoryCount >= 2)
@@ -114,8 +141,6 @@ void PageWriter::writeTail(int entryCount, int subdirectoryCount, qint64 totalBy
             totals += ", " + QByteArray::number(totalBytes) + " Bytes";
         out.putLine(totals);
     }
-    if (isTable())
-        out.putLine("</TABLE>");
     if (isPlainText())
         out.putLine("</FONT>");
     if (request.center)

@@ -1,6 +1,7 @@
 #include "generator/SortedNames.h"
 
 #include "generator/DirectoryAccess.h"
+#include "generator/ReadableFileName.h"
 
 #include <QtEndian>
 
@@ -55,7 +56,8 @@ void SortedNames::add(QByteArrayView name)
         n.head[1] = name.size() > 8 ? word(lower + 8, name.size() - 8) : 0;
     } else {
         n.folded = int(folded.size());
-        folded.push_back(decodedFileName(name).toLower());
+        texts.push_back(name.isValidUtf8() ? decodedFileName(name) : readableFileName(name));
+        folded.push_back(texts.back().toLower());
     }
     names.push_back(n);
 }
@@ -77,13 +79,17 @@ bool SortedNames::before(const Name &a, const Name &b) const
         return c < 0;
     if (a.folded < 0 && b.folded < 0)
         return compareBytes(raw(a), raw(b)) < 0;
-    return decodedFileName(raw(a)) < decodedFileName(raw(b));
+    if (a.folded >= 0 && b.folded >= 0 && texts[size_t(a.folded)] != texts[size_t(b.folded)])
+        return texts[size_t(a.folded)] < texts[size_t(b.folded)];
+    // An ASCII name and another equal but for case, or two names of one
+    // readable form ("a\xFF" spelt out, and "a" with the byte 0xFF).
+    return compareBytes(raw(a), raw(b)) < 0;
 }
 
-QStringList SortedNames::take()
+FileNames SortedNames::take()
 {
     std::sort(names.begin(), names.end(), [this](const Name &a, const Name &b) { return before(a, b); });
-    QStringList list;
+    FileNames list;
     list.reserve(qsizetype(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
 #if defined(__GNUC__)
@@ -92,10 +98,11 @@ QStringList SortedNames::take()
         if (i + 16 < names.size())
             __builtin_prefetch(bytes.data() + names[i + 16].offset);
 #endif
-        list << decodedFileName(raw(names[i]));
+        list << FileName(raw(names[i]).toByteArray());
     }
     bytes = {};
     names = {};
     folded = {};
+    texts = {};
     return list;
 }

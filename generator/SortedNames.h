@@ -1,21 +1,22 @@
 #pragma once
 // Names gathered in any order and handed out in the file list's order: by
 // their lower-case form, names equal but for case in one fixed order (that
-// of their QStrings). Pure ASCII names, nearly all in practice, are kept and
-// compared as bytes, which orders them exactly as their QStrings would; only
-// the others are compared as lower-case QStrings.
+// of their QStrings, then of their bytes). A name that is not valid UTF-8
+// takes its place by its readable form. Pure ASCII names, nearly all in
+// practice, are kept and compared as bytes, which orders them exactly as
+// their QStrings would; only the others are compared as lower-case QStrings.
+
+#include "generator/FileName.h"
 
 #include <QByteArrayView>
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
 class SortedNames {
 public:
-    // name: valid UTF-8.
     void add(QByteArrayView name);
-    QStringList take();
+    FileNames take();
 
 private:
     struct Name {
@@ -31,4 +32,5 @@ private:
     std::vector<char> bytes;
     std::vector<Name> names;
     std::vector<QString> folded;
+    std::vector<QString> texts;  // per folded name, the text it was folded from
 };

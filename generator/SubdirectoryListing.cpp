@@ -1,55 +1,67 @@
 #include "generator/SubdirectoryListing.h"
 
 #include "generator/DateText.h"
+#include "generator/DirectoryAccess.h"
 #include "generator/HtmlText.h"
 #include "generator/PageOutput.h"
+#include "generator/ReadableFileName.h"
 
 #include <QCollator>
-#include <QDir>
-#include <QFileInfo>
+#include <QDateTime>
 
 #include <algorithm>
+#include <numeric>
 
 SubdirectoryListing listSubdirectories(const QString &dir, const QLocale &locale)
 {
     SubdirectoryListing listing;
-    // Without QDir::Hidden and QDir::System, hidden entries stay out.
-    const QFileInfoList found = QDir(dir).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo &info : found) {
-        const QString name = info.fileName();
-        listing.names << name;
-        const QDateTime modified = info.lastModified();
-        listing.dates.insert(name, dateText(modified, locale));
-        listing.modified.insert(name, modified.toSecsSinceEpoch());
-        listing.longestName = qMax(listing.longestName, int(name.size()));
-    }
+    QList<QString> readable;  // per entry, for the sort
+    forEachSubdirectory(dir, [&](QByteArrayView name, std::optional<qint64> modified) {
+        Subdirectory sub{FileName(name.toByteArray()), QStringLiteral("unknown"), modified};
+        if (modified)
+            sub.date = dateText(QDateTime::fromSecsSinceEpoch(*modified), locale);
+        readable << sub.name.readable();
+        listing.longestName = qMax(listing.longestName, readableLength(readable.back()));
+        listing.entries << std::move(sub);
+    });
 
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QList<qsizetype> order(listing.entries.size());
+    std::iota(order.begin(), order.end(), 0);
     // Names equal but for case keep one fixed order from run to run.
-    std::sort(listing.names.begin(), listing.names.end(), [&](const QString &a, const QString &b) {
-        const int c = collator.compare(a, b);
-        return c != 0 ? c < 0 : a < b;
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        const int c = collator.compare(readable[a], readable[b]);
+        if (c != 0)
+            return c < 0;
+        if (readable[a] != readable[b])
+            return readable[a] < readable[b];
+        return listing.entries[a].name.bytes() < listing.entries[b].name.bytes();
     });
+    QList<Subdirectory> sorted;
+    sorted.reserve(order.size());
+    for (const qsizetype i : order)
+        sorted << std::move(listing.entries[i]);
+    listing.entries = std::move(sorted);
     return listing;
 }
 
 void writeSubdirectoryLines(PageOutput &out, const SubdirectoryListing &listing, const QString &dirPath,
                             bool showPath, bool withDates, int nameColumn, bool searchable)
 {
-    for (const QString &name : listing.names) {
+    const QByteArray path = showPath ? htmlText(readableText(dirPath)) : QByteArray();
+    for (const Subdirectory &sub : listing.entries) {
         if (searchable) {
-            const auto modified = listing.modified.constFind(name);
-            out.put(withDates && modified != listing.modified.constEnd()
-                        ? "<LI class=d data-t=" + QByteArray::number(*modified) + '>'
-                        : QByteArray("<LI class=d>"));
+            out.put(withDates && sub.modifiedSecs ? "<LI class=d data-t=" + QByteArray::number(*sub.modifiedSecs) + '>'
+                                                  : QByteArray("<LI class=d>"));
         }
-        out.put(htmlText(showPath ? dirPath + name : name));
-        out.pad(nameColumn + 10 - int(name.size()));
+        out.put(path);
+        out.put(htmlName(sub.name));
+        out.pad(nameColumn + 10 - sub.name.readableLength());
         out.put("Directory");
         if (withDates) {
             out.put("&nbsp;&nbsp;&nbsp;");
-            out.put(listing.dates.value(name, QStringLiteral("unknown")).toLocal8Bit());
+            out.put(htmlAscii(sub.date));
         }
         out.putLine(searchable ? "" : "<BR>");
     }

@@ -3,21 +3,29 @@
 // per subdirectory of the listed directory, sorted by name without regard to
 // case, with "Directory" in the size column and optionally its date.
 
-#include <QHash>
+#include "generator/FileName.h"
+
+#include <QList>
 #include <QLocale>
 #include <QString>
-#include <QStringList>
+
+#include <optional>
 
 class PageOutput;
 
-struct SubdirectoryListing {
-    QStringList names;               // sorted
-    QHash<QString, QString> dates;   // name -> date text
-    QHash<QString, qint64> modified; // name -> seconds since 1970, for a searchable page
-    int longestName = 0;             // in characters
+struct Subdirectory {
+    FileName name;
+    QString date;                         // its date text, "unknown" where the system told none
+    std::optional<qint64> modifiedSecs;   // seconds since 1970, for a searchable page
 };
 
-// The subdirectories of dir; hidden ones are left out.
+struct SubdirectoryListing {
+    QList<Subdirectory> entries;  // sorted
+    int longestName = 0;          // in characters of the readable form
+};
+
+// The subdirectories of dir, whatever their names' bytes; hidden ones are
+// left out.
 SubdirectoryListing listSubdirectories(const QString &dir, const QLocale &locale);
 
 // dirPath ends with its separator and stands before each name when showPath

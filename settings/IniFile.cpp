@@ -13,21 +13,63 @@ namespace {
 // terminating zero allowed, so files behave the same on every platform.
 constexpr qsizetype kMaxStringLength = 1023;
 
+// Far more than the seventeen keys need; a hand-made file may hold comments.
+constexpr qint64 kMaxFileSize = 1024 * 1024;
+
+QString fullPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
 }  // namespace
 
 IniFile::IniFile(const QString &path) : filePath(path) {}
 
+IniFile::Refusal IniFile::load(QByteArray *content) const
+{
+    const QFileInfo info(filePath);
+    if (!info.exists())
+        return Refusal::None;
+    // Checked before the open: opening a FIFO would block. A file swapped for
+    // one between the two is not guarded against; it takes the user's own doing.
+    if (!info.isFile())
+        return Refusal::NotAFile;
+    if (info.size() > kMaxFileSize)
+        return Refusal::TooLarge;
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return Refusal::Unreadable;
+    // One byte more than allowed tells a file that grew since (or a file of
+    // the kernel's that gives no size) from one that fits.
+    QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Refusal::Unreadable;
+    if (bytes.size() > kMaxFileSize)
+        return Refusal::TooLarge;
+    if (content)
+        *content = std::move(bytes);
+    return Refusal::None;
+}
+
 std::optional<QByteArray> IniFile::readContent() const
 {
-    QFile file(filePath);
-    if (!file.exists())
-        return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    QByteArray content;
+    if (load(&content) != Refusal::None)
         return std::nullopt;
     return content;
+}
+
+QString IniFile::readRefusal() const
+{
+    switch (load(nullptr)) {
+    case Refusal::None: return {};
+    case Refusal::Unreadable: return QStringLiteral("The settings file %1 cannot be read").arg(fullPath(filePath));
+    case Refusal::NotAFile:
+        return QStringLiteral("The settings file %1 is not a regular file and is not read").arg(fullPath(filePath));
+    case Refusal::TooLarge:
+        return QStringLiteral("The settings file %1 is larger than 1 MiB and is not read").arg(fullPath(filePath));
+    }
+    return {};
 }
 
 bool IniFile::replaceContent(const QByteArray &content)
@@ -95,8 +137,7 @@ void IniFile::update(const QString &section, const QString &key, const QString &
     // holds only this key.
     const std::optional<QByteArray> content = readContent();
     if (!content || !replaceContent(IniText::assign(*content, section, key, value))) {
-        const QString fullPath = QDir::toNativeSeparators(QFileInfo(filePath).absoluteFilePath());
-        throw IniWriteError(QStringLiteral("Unable to write to %1").arg(fullPath));
+        throw IniWriteError(QStringLiteral("Unable to write to %1").arg(fullPath(filePath)));
     }
 }
 

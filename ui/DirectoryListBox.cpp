@@ -1,13 +1,18 @@
 #include "ui/DirectoryListBox.h"
 
+#include "generator/DirectoryAccess.h"
+#include "generator/ReadableFileName.h"
 #include "platform/core/DriveRoots.h"
 
 #include <QApplication>
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -61,9 +66,17 @@ std::vector<DirectoryListModel::Entry> DirectoryListModel::entriesFor(const QStr
         entries.push_back({part, path, depth++, true});
     }
 
-    // Without QDir::Hidden, hidden directories stay out, as in the file list.
-    const QStringList subdirs = QDir(dir).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                    QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    // Every subdirectory whatever its name's bytes, in its readable form;
+    // hidden ones stay out, as in the file list. One whose name is not UTF-8
+    // is shown but cannot be entered: the listed directory's path is text.
+    QStringList subdirs;
+    forEachSubdirectory(dir, [&](QByteArrayView name, std::optional<qint64>) { subdirs << readableFileName(name); });
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(subdirs.begin(), subdirs.end(), [&](const QString &a, const QString &b) {
+        const int c = collator.compare(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
     const QString base = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
     for (const QString &name : subdirs)
         entries.push_back({name, base + name, depth, false});

@@ -5,7 +5,7 @@
 #include <QItemSelectionModel>
 #include <QScopedValueRollback>
 
-void FileListModel::setNames(QStringList names)
+void FileListModel::setNames(FileNames names)
 {
     beginResetModel();
     list = std::move(names);
@@ -22,7 +22,7 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= list.size())
         return {};
     if (role == Qt::DisplayRole)
-        return list.at(index.row());
+        return list.at(index.row()).readable();
     if (role == Qt::SizeHintRole)
         return QSize(0, 16);
     return {};
@@ -58,9 +58,7 @@ void FileListBox::setMask(const QString &mask)
 void FileListBox::reread()
 {
     const QScopedValueRollback fromCode(changingFromCode, true);
-    FileListing listing = dir.isEmpty() ? FileListing() : listMatchingFiles(dir, fileMask);
-    listModel->setNames(std::move(listing.names));
-    unlistable = std::move(listing.unlistable);
+    listModel->setNames(dir.isEmpty() ? FileNames() : listMatchingFiles(dir, fileMask));
     selectionModel()->clear();
     cacheValid = false;
 }
@@ -71,6 +69,11 @@ int FileListBox::count() const
 }
 
 QString FileListBox::item(int index) const
+{
+    return listModel->names().value(index).readable();
+}
+
+FileName FileListBox::name(int index) const
 {
     return listModel->names().value(index);
 }

@@ -3,6 +3,8 @@
 // extended multiple selection. A model over a name list and a view with
 // uniform rows, so a directory of 100,000 files lists in well under a second.
 
+#include "generator/FileName.h"
+
 #include <QAbstractListModel>
 #include <QByteArray>
 #include <QList>
@@ -16,14 +18,14 @@ class FileListModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void setNames(QStringList names);
-    const QStringList &names() const { return list; }
+    void setNames(FileNames names);
+    const FileNames &names() const { return list; }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;
 
 private:
-    QStringList list;
+    FileNames list;
 };
 
 class FileListBox final : public QListView {
@@ -36,11 +38,10 @@ public:
     QString mask() const { return fileMask; }
     void setDirectory(const QString &directory);
     void setMask(const QString &mask);
-    // The matching files the last reading could not list (FileListing.h).
-    const QList<QByteArray> &unlistableNames() const { return unlistable; }
 
     int count() const;
-    QString item(int index) const;
+    QString item(int index) const;  // as shown
+    FileName name(int index) const;
     bool isSelected(int index) const;
     int selectedCount() const;
 
@@ -62,7 +63,6 @@ private:
     FileListModel *listModel = nullptr;
     QString dir;
     QString fileMask = QStringLiteral("*.*");
-    QList<QByteArray> unlistable;
     bool changingFromCode = false;
     // One flag per row, rebuilt from the selection ranges when asked after a
     // change: a run asks every row, and the ranges of a scattered selection

@@ -1,6 +1,5 @@
 #include "ui/FileSelectionPanel.h"
 
-#include "generator/ReadableFileName.h"
 #include "platform/core/DriveRoots.h"
 #include "platform/core/MessageBoxes.h"
 #include "ui_FileSelectionPanel.h"
@@ -55,6 +54,11 @@ QString FileSelectionPanel::directory() const
     return ui->directoryList->directory();
 }
 
+QString FileSelectionPanel::filterMask() const
+{
+    return ui->filterCombo->currentData().toString();
+}
+
 void FileSelectionPanel::showNearestDirectory(const QString &dir)
 {
     for (QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(dir));; wanted = QFileInfo(wanted).path()) {
@@ -69,12 +73,12 @@ void FileSelectionPanel::leaveVanishedDirectory()
         showNearestDirectory(directory());
 }
 
-QStringList FileSelectionPanel::selectedNames() const
+FileNames FileSelectionPanel::selectedNames() const
 {
-    QStringList names;
+    FileNames names;
     for (int row = 0; row < ui->fileList->count(); ++row) {
         if (ui->fileList->isSelected(row))
-            names.append(ui->fileList->item(row));
+            names.append(ui->fileList->name(row));
     }
     return names;
 }
@@ -129,7 +133,6 @@ void FileSelectionPanel::showNewDirectory()
     lastDirectoryOfDrive.insert(driveOf(QDir::fromNativeSeparators(dir), driveRoots), QDir::fromNativeSeparators(dir));
     refreshDriveCombo();
     ui->fileList->setDirectory(dir);
-    reportUnlistableNames();
     showNoneSelected();
     emit directoryChanged();
 }
@@ -137,26 +140,9 @@ void FileSelectionPanel::showNewDirectory()
 void FileSelectionPanel::changeFilter()
 {
     ui->fileList->setMask(ui->filterCombo->currentData().toString());
-    reportUnlistableNames();
     if (ui->fileList->selectedCount() == 0)
         showNoneSelected();
     emit userActed();
-}
-
-void FileSelectionPanel::reportUnlistableNames()
-{
-    // The list cannot hold a name that is not valid in the file-name
-    // encoding; rather than drop such files without a word, name them.
-    const QList<QByteArray> &names = ui->fileList->unlistableNames();
-    if (names.isEmpty())
-        return;
-    constexpr int kShown = 10;
-    QString text = tr("These files cannot be listed, their names are not readable:");
-    for (const QByteArray &name : names.mid(0, kShown))
-        text += QLatin1Char('\r') + readableFileName(name);
-    if (names.size() > kShown)
-        text += QLatin1Char('\r') + tr("and %1 more").arg(names.size() - kShown);
-    messages->show(MessageType::Warning, text, MessageButtons::Ok);
 }
 
 void FileSelectionPanel::showNoneSelected()

@@ -4,6 +4,8 @@
 // and reach the panel through its slots; the selection count goes out as
 // the text for the status bar.
 
+#include "generator/FileName.h"
+
 #include <QHash>
 #include <QStringList>
 #include <QWidget>
@@ -33,7 +35,9 @@ public:
     // directory above it that can be entered.
     void leaveVanishedDirectory();
     // The selected file names, in the order of the list.
-    QStringList selectedNames() const;
+    FileNames selectedNames() const;
+    // The filter's mask, e.g. "*.gif;*.jpg;*.jpeg".
+    QString filterMask() const;
 
 public slots:
     void selectAll();
@@ -56,7 +60,6 @@ private slots:
 private:
     void showNearestDirectory(const QString &dir);
     void refreshDriveCombo();
-    void reportUnlistableNames();
     void reportRefusedDirectory(const QString &path);
     void showSelectionCount(bool zeroAsCount);
     void showNoneSelected();

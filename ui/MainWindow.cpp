@@ -23,14 +23,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFontMetrics>
 
 MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &places, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                               | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       ui(std::make_unique<Ui::MainWindow>()), messages(services.messages), screen(services.screen),
       settingsPath(places.settingsFile), programDir(places.programDir),
-      // As started, also when the lists cannot show it: help and absolute-link documents belong there.
-      startDirectory(QDir::toNativeSeparators(QDir::cleanPath(places.startDirectory))),
       sound(new CompletionSound(services.sound, services.messages, completionSoundFile(places.programDir), this)),
       opener(std::make_unique<DocumentOpener>(services.shell, services.help, services.messages)),
       dialogRunner([](QDialog &dialog) { return dialog.exec(); })
@@ -48,6 +47,9 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
     runFeedback = std::make_unique<WindowRunFeedback>(*ui->progressBar, *ui->runStatus, messages);
     ui->fileSelectionPanel->setMessageBoxes(messages);
     ui->fileSelectionPanel->setStartDirectory(places.startDirectory);
+    // Started in a directory deleted since, the list shows the nearest one
+    // left: absolute-link documents and the help file belong there too.
+    startDirectory = ui->fileSelectionPanel->directory();
     ui->documentOptionsPanel->setColorChooser(services.colors);
     connectControls();
     loadStartupState();
@@ -89,6 +91,9 @@ void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
         changed.table = defaults.table;  // the table dialog's to change
         changed.page = defaults.page;    // and the more options dialog's
         takeDefaults(changed);
+        // The caption names the browser as its messages will, also when the
+        // dialog is cancelled after the choice changed.
+        showBrowserButton(ui->browserButton->isEnabled());
     });
     connect(moreDialog, &MoreOptionsDialog::optionsChanged, this, [this] { defaults.page = moreDialog->options(); });
     connect(tableDialog, &TableOptionsDialog::tableChanged, this, [this] { table = tableDialog->table(); });
@@ -120,7 +125,8 @@ void MainWindow::loadStartupState()
     // Out of range values stay until the first activation.
     table = defaults.table;
     ui->documentOptionsPanel->setOptions(defaultDocumentOptions());
-    browserName = browserDisplayName(defaults);
+    if (const QString refusal = ini.readRefusal(); !refusal.isEmpty())
+        messages.show(MessageType::Warning, refusal, MessageButtons::Ok);
     lastDocumentName = tr("recently created Document");
     showBrowserButton(false);
 }
@@ -208,11 +214,27 @@ void MainWindow::useCurrentDirectoryAsTitle()
 
 void MainWindow::showBrowserButton(bool enabled)
 {
-    QString caption = tr("Show %1 with %2").arg(lastDocumentName, browserName);
-    // A path may hold "&", which a button caption would take as a mnemonic.
-    caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    ui->browserButton->setText(caption);
-    ui->browserButton->setEnabled(enabled);
+    // The caption stays within the button: a browser of a very long name,
+    // then a long document path, is shortened in its middle, so the caption
+    // keeps its beginning and its end.
+    MultiLineButton *button = ui->browserButton;
+    const QFontMetrics metrics(button->font());
+    const QString browser = metrics.elidedText(browserDisplayName(defaults), Qt::ElideMiddle, button->width() / 2);
+    QString document = lastDocumentName;
+    const auto setCaption = [&] {
+        QString caption = tr("Show %1 with %2").arg(document, browser);
+        // A path may hold "&", which a button caption would take as a mnemonic.
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        button->setText(caption);
+    };
+    setCaption();
+    const int lines = qMax(1, (button->height() - 8) / metrics.lineSpacing());
+    for (int width = metrics.horizontalAdvance(document); button->captionLineCount() > lines && width > 0;
+         width -= width / 8 + 1) {
+        document = metrics.elidedText(lastDocumentName, Qt::ElideMiddle, width);
+        setCaption();
+    }
+    button->setEnabled(enabled);
 }
 
 DocumentRequest MainWindow::documentRequest() const
@@ -235,6 +257,7 @@ DocumentRequest MainWindow::documentRequest() const
     request.modernPictures = defaults.modernPictures;
     request.screenWidth = screen.screenWidth();
     applyPageExtras(defaults.page, request);
+    request.filter = ui->fileSelectionPanel->filterMask();  // a whole tree's subdirectories show what the list shows
     request.settings = {options.entryMode, options.linkStyle, options.showPath, options.htmlExtension,
                         pageColors(options.colors), table};
     return request;
@@ -278,7 +301,6 @@ void MainWindow::openProgramOptions()
     if (options.heading)
         options.headingText = defaults.heading;
     ui->documentOptionsPanel->setOptions(options);
-    browserName = browserDisplayName(defaults);
     showBrowserButton(ui->browserButton->isEnabled());
     if (optionsDialog->centerRequested())
         centreOnScreen();
@@ -316,8 +338,6 @@ void MainWindow::showHelp()
 void MainWindow::showLastDocument()
 {
     clearRunFeedback();
-    // Named as the choice stands now: the options dialog may have turned the
-    // standard browser off and been cancelled.
     opener->showDocument(lastDocumentName,
                          {defaults.useStandardBrowser, defaults.browserProgram(), browserDisplayName(defaults)});
 }

@@ -48,7 +48,7 @@ struct WindowServices {
 struct WindowPlaces {
     QString programDir;      // ends with a separator; the completion sound is looked for from here
     QString settingsFile;    // quorva21.ini
-    QString startDirectory;  // listed first; the help file and absolute-link documents belong here
+    QString startDirectory;  // listed first; the help file and absolute-link documents belong to what the list shows
 };
 
 class MainWindow final : public QMainWindow {
@@ -110,12 +110,11 @@ private:
     const ScreenInfo &screen;
     const QString settingsPath;
     const QString programDir;
-    const QString startDirectory;
+    QString startDirectory;  // the directory the file list shows at start
 
     SavedDefaults defaults;
     TableSettings table;  // the document's; brought into range at each activation
     QString lastDocumentName;
-    QString browserName;
 
     CompletionSound *sound = nullptr;
     std::unique_ptr<DocumentOpener> opener;

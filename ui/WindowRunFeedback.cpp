@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowRunFeedback.h"
 
+#include "generator/ReadableFileName.h"
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/OutputErrorText.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 
 namespace {
 
-QString translated(const char *source)
+QString translated(const char *source, int n = -1)
 {
-    return QCoreApplication::translate("WindowRunFeedback", source);
+    return QCoreApplication::translate("WindowRunFeedback", source, nullptr, n);
 }
 
 } // namespace
@@ -49,10 +51,21 @@ void WindowRunFeedback::report(const RunEvent &event)
             },
             // A carriage return is a line break in a message box.
             [](const FileUnreadable &file) {
-                return std::pair(MessageType::Warning, translated("File access error\r%1").arg(file.name));
+                return std::pair(MessageType::Warning, translated("File access error\r%1").arg(file.name.readable()));
             },
+            // The words alone ("Invalid filename") left the user guessing which file.
             [](const OutputFailed &failed) {
-                return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path));
+                return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path) + QLatin1Char('\r')
+                                                         + readableText(QDir::toNativeSeparators(failed.path)));
+            },
+            // A whole tree: one box for all.
+            [](const DirectoriesUnreadable &unreadable) {
+                QStringList paths;
+                for (const DirectoriesUnreadable::Directory &dir : unreadable.directories)
+                    paths << dir.path.readable();
+                return std::pair(MessageType::Warning,
+                                 translated("%n directories not readable:\r", int(paths.size()))
+                                     + paths.join(QLatin1Char('\r')));
             },
         },
         event);

@@ -1,6 +1,7 @@
 #include "platform/core/StartDirectory.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString startDirectory()
 {
@@ -12,5 +13,16 @@ QString startDirectory()
     if (QDir::isAbsolutePath(shell))
         return QDir::cleanPath(shell);
 #endif
+    return QDir::rootPath();
+}
+
+QString nearestExistingDirectory(const QString &path)
+{
+    for (QString dir = QDir::cleanPath(path); !dir.isEmpty(); dir = QFileInfo(dir).path()) {
+        if (QFileInfo(dir).isDir())
+            return dir;
+        if (QFileInfo(dir).path() == dir)
+            break;
+    }
     return QDir::rootPath();
 }

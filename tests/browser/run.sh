@@ -18,4 +18,4 @@ fi
 if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
   npm ci --no-audit --no-fund || exit 1
 fi
-exec node --test search.test.js
+exec node --test search.test.js names.test.js

@@ -2,6 +2,7 @@
 // with a settings file of the test's own so nothing beside the binary is read.
 
 #include "cli/CliArguments.h"
+#include "cli/CliCancel.h"
 #include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRun.h"
@@ -15,7 +16,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <cstdio>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -59,8 +64,8 @@ struct Workspace {
     {
         QStringList found;
         for (const QString &dir : {list, start})
-            for (const QString &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")).names)
-                found << dir + QLatin1Char('/') + n;
+            for (const FileName &n : listMatchingFiles(dir, QStringLiteral("*.htm;*.html")))
+                found << dir + QLatin1Char('/') + n.readable();
         return found;
     }
 };
@@ -129,6 +134,10 @@ private slots:
         row("named file left out by the filter", {"--filter", "*.gif", "%LIST", "a.txt"}, 1, "a.txt");
         row("document cannot be created", {"--name", "missing/index", "%LIST"}, 1, "Invalid filename");
         row("name after --", {"%LIST", "--", "-a.txt"}, 1, "-a.txt: not in the file list");
+        row("depth without the whole tree", {"--max-depth", "1", "%LIST"}, 2, "--max-depth needs --recursive");
+        row("whole tree, nothing selected at its top", {"--recursive", "--filter", "*.none", "%LIST"}, 0, "/list/");
+        row("settings file that never ends", {"--settings", "/dev/urandom", "%LIST"}, 1,
+            "The settings file /dev/urandom is not a regular file and is not read");
     }
     void exitStatus()
     {
@@ -182,6 +191,38 @@ private slots:
         QCOMPARE(result, CheckResult::Passed);
     }
 
+#ifdef Q_OS_UNIX
+    // A FILE argument selects the name of its very bytes, or the one whose
+    // readable form it spells, as quorvant-cli prints names.
+    void filesByBytesOrReadableForm()
+    {
+        Workspace ws;
+        QVERIFY(ws.make() && testfiles::writeNamed(ws.list, "caf\xE9.txt", "x") && testfiles::writeNamed(ws.list, "t\tb.txt", "x"));
+        const int status = runCommandLine(QList<QByteArray>{"quorvant-cli", "--settings", QFile::encodeName(ws.settings),
+                                                            "--mode", "text", "--columns", "0", "--name", QFile::encodeName(ws.start + "/page"),
+                                                            QFile::encodeName(ws.list), "t\\x09b.txt", "caf\xE9.txt"});
+        testfiles::removeUnspellable(ws.list);
+        QCOMPARE(status, int(ExitSuccess));
+        QVERIFY(read(ws.start + "/page.html").contains(">\r\ncaf\\xE9.txt<BR>\r\nt\\x09b.txt<BR>\r\n<BR>\r\n2 Files\r\n"));
+    }
+
+    // Started in a directory deleted under the shell, absolute-link documents
+    // go to the nearest directory left, never to the root.
+    void deletedStartDirectory()
+    {
+        Workspace ws;
+        QVERIFY(ws.make());
+        const QString gone = ws.start + "/gone/deeper";
+        const QByteArray previous = QFile::encodeName(QDir::currentPath());
+        QVERIFY(QDir().mkpath(gone) && ::chdir(QFile::encodeName(gone)) == 0 && QDir(ws.start + "/gone").removeRecursively());
+        qputenv("PWD", QFile::encodeName(gone));
+        const int status = runCommandLine({"quorvant-cli", "--settings", ws.settings, "--absolute", "--name", "page", ws.list});
+        QCOMPARE(::chdir(previous), 0);
+        QCOMPARE(status, int(ExitSuccess));
+        QCOMPARE(ws.documents(), QStringList{ws.start + "/page.html"});
+    }
+#endif
+
     // The progress line rewrites itself and is cleared before a report; each
     // report is one line, where a hostile name can neither drive the
     // terminal nor leave its line. A replace question is answered by --overwrite.
@@ -196,15 +237,49 @@ private slots:
             feedback.runStarted(200);
             for (int done = 1; done <= 3; ++done)
                 feedback.entryWritten(done);
-            feedback.report(FileUnreadable{"a\x1b[2Jb\nc\rd.txt", 13});
+            feedback.report(FileUnreadable{FileName("a\x1b[2Jb\nc\rd\xC2\x85\xFF.txt"), 13});
             QVERIFY(!feedback.replaceExisting({"/tmp/x.html", "x.html"}));
         }
         std::fclose(stream);
         const QByteArray line = "\rCreating document: 1% (2 of 200)";
         QCOMPARE(QByteArray(text, qsizetype(size)),
                  "\rCreating document: 0% (1 of 200)" + line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
-                     + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd.txt\n");
+                     + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd\\xC2\\x85\\xFF.txt\n");
         std::free(text);
+    }
+
+    // A whole tree's progress counts directories and files; its end-of-run
+    // report is a line per directory.
+    void treeProgressAndReports()
+    {
+        char *text = nullptr;
+        size_t size = 0;
+        FILE *stream = open_memstream(&text, &size);
+        {
+            CliProgress progress(true, stream);
+            CliFeedback feedback(false, progress, stream);
+            feedback.runStarted(-1);
+            feedback.directoryStarted(1);
+            feedback.entryWritten(1);  // too soon to show
+            feedback.report(DirectoriesUnreadable{{{FileName("a/b\x1b"), EACCES}}});
+        }
+        std::fclose(stream);
+        const QByteArray line = "\rCreating document: 1 directory, 0 files";
+        QCOMPARE(QByteArray(text, qsizetype(size)),
+                 line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
+                     + "quorvant-cli: warning: Directory not readable (File access denied), named in the page as such: a/b\\x1B\n");
+        std::free(text);
+    }
+
+    // Ctrl-C and SIGTERM ask the run to stop (it then ends with status 130).
+    void signalsCancel()
+    {
+        for (const int signal : {SIGINT, SIGTERM}) {
+            const CancelOnSignals guard;
+            QVERIFY(!cancelSignalled());
+            std::raise(signal);
+            QVERIFY(cancelSignalled());
+        }
     }
 
     // What each option does to the page, over the settings file's defaults
@@ -235,6 +310,10 @@ private slots:
                               "<IMG WIDTH = \"200\" SRC=\"file://%LIST/photo.jpg\"></A><BR><BR>\r\n<STRONG>%LIST/photo.jpg</STRONG>"
                               "<BR>\r\nJPEG 1600x1200</TD>"}
             << QByteArrayList{"Directory"} << QByteArray();
+        QTest::newRow("whole tree, a directory left out")
+            << QStringList{"--mode", "link", "--recursive", "--exclude", "AL*", "%LIST"}
+            << QByteArrayList{">.</A>, 6 Files<BR>", "<DIV ID=\"d1\">\r\n<H2>Beta</H2>\r\n</DIV>\r\n</BODY>"}
+            << QByteArrayList{"alpha"} << QByteArray();
         QTest::newRow("named files in list order, each once")
             << QStringList{"--mode", "text", "--columns", "0", "%LIST", "c.txt", "notes.dat", "a.txt", "c.txt"}
             << QByteArrayList{">\r\na.txt<BR>\r\nc.txt<BR>\r\nnotes.dat<BR>\r\n<BR>\r\n3 Files\r\n"} << QByteArrayList{"b.txt"}

@@ -18,16 +18,25 @@ struct RecordingFeedback final : RunFeedback {
     QStringList events;
     QStringList questions;  // the file names asked about
     QList<bool> answers;    // taken in order; no when none is left
+    int entries = 0;        // written so far
+    int cancelAfter = -1;   // entries after which the run is asked to stop; -1: never
 
     void runStarted(int) override {}
-    void entryWritten(int) override {}
+    void entryWritten(int done) override { entries = done; }
+    bool cancelRequested() override { return cancelAfter >= 0 && entries >= cancelAfter; }
     void report(const RunEvent &event) override
     {
         events << std::visit(RunEventVisitor{
                                  [](const NothingSelected &) { return QStringLiteral("nothing selected"); },
                                  [](const DirectoryGone &e) { return "gone " + e.directory; },
-                                 [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name).arg(e.osError); },
+                                 [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name.readable()).arg(e.osError); },
                                  [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
+                                 [](const DirectoriesUnreadable &e) {
+                                     QStringList dirs;
+                                     for (const auto &d : e.directories)
+                                         dirs << QStringLiteral("%1 %2").arg(d.path.readable()).arg(d.osError);
+                                     return QStringLiteral("unreadable directories ") + dirs.join(QLatin1Char(','));
+                                 },
                              },
                              event);
     }
@@ -51,6 +60,9 @@ struct GeneratorRun {
         request.texts.title = kDefaultTitleText;
         request.texts.fileName = QStringLiteral("quorvant.html");
     }
+#ifdef Q_OS_UNIX
+    ~GeneratorRun() { testfiles::removeUnspellable(dir); }
+#endif
     QString path(const QString &name) const { return dir + QLatin1Char('/') + name; }
     void mode(EntryMode mode) { request.settings.entryMode = mode; }
     void table(int columns, int border = 0)
@@ -62,8 +74,17 @@ struct GeneratorRun {
     {
         if (!content.isNull())
             testfiles::write(path(name), content);
-        request.selectedNames << name;
+        request.selectedNames << FileName::fromText(name);
     }
+#ifdef Q_OS_UNIX
+    // The same for a name of any bytes.
+    void addNamed(const QByteArray &name, const QByteArray &content = "12345")
+    {
+        if (!content.isNull())
+            testfiles::writeNamed(dir, name, content);
+        request.selectedNames << FileName(name);
+    }
+#endif
     RunResult go()
     {
         DocumentRun run(request, feedback);
@@ -88,10 +109,17 @@ inline QList<QByteArray> attributeValues(const QByteArray &page, const QByteArra
     return values;
 }
 
-// Every entry of dir, hidden ones included, sorted.
+// Every entry of dir, hidden ones included, sorted; as their bytes where
+// Qt cannot spell them.
 inline QStringList dirEntries(const QString &dir)
 {
+#ifdef Q_OS_UNIX
+    QStringList names;
+    for (const QByteArray &name : testfiles::namesIn(dir))
+        names << QString::fromLatin1(name);
+#else
     QStringList names = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+#endif
     names.sort();
     return names;
 }

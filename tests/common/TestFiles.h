@@ -7,6 +7,13 @@
 #include <QFile>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace testfiles {
 
 // A local time with an odd second, so the two-second rounding of dates shows.
@@ -20,6 +27,45 @@ inline bool write(const QString &path, const QByteArray &content, const QDateTim
     f.flush();  // a later flush would stamp the time anew
     return f.setFileTime(modified, QFileDevice::FileModificationTime);
 }
+
+#ifdef Q_OS_UNIX
+// A file whose name is any bytes, which a QString path may not hold.
+inline bool writeNamed(const QString &dir, const QByteArray &name, const QByteArray &content,
+                       const QDateTime &modified = sampleTime())
+{
+    const QByteArray path = QFile::encodeName(dir) + '/' + name;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    bool ok = fd >= 0 && ::write(fd, content.constData(), size_t(content.size())) == content.size();
+    ok = fd >= 0 && ::close(fd) == 0 && ok;
+    const timespec times[2] = {{time_t(modified.toSecsSinceEpoch()), 0}, {time_t(modified.toSecsSinceEpoch()), 0}};
+    return ok && ::utimensat(AT_FDCWD, path.constData(), times, 0) == 0;
+}
+
+// The names of every entry of dir as bytes, hidden ones included.
+inline QList<QByteArray> namesIn(const QString &dir)
+{
+    QList<QByteArray> names;
+    if (DIR *d = ::opendir(QFile::encodeName(dir).constData())) {
+        while (const dirent *e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            if (name != "." && name != "..")
+                names << name;
+        }
+        ::closedir(d);
+    }
+    return names;
+}
+
+// Removes the entries of dir whose names are not UTF-8, which Qt's own
+// removal never sees (subdirectories only when empty).
+inline void removeUnspellable(const QString &dir)
+{
+    for (const QByteArray &name : namesIn(dir)) {
+        if (!name.isValidUtf8())
+            ::remove((QFile::encodeName(dir) + '/' + name).constData());
+    }
+}
+#endif
 
 inline QByteArray read(const QString &path)
 {

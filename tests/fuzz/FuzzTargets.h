@@ -12,3 +12,4 @@ int fuzzOtherProbes(const uint8_t *data, size_t size);
 int fuzzIni(const uint8_t *data, size_t size);
 int fuzzGenerator(const uint8_t *data, size_t size);
 int fuzzThumbnail(const uint8_t *data, size_t size);
+int fuzzNames(const uint8_t *data, size_t size);

@@ -5,7 +5,7 @@
 # that shows it is saved under <build>/artifacts/<target>/.
 #
 #   tests/fuzz/run.sh [seconds per target, default 60] [target ...]
-#   targets: gif_probe jpeg_probe other_probes ini generator thumbnail (default: all)
+#   targets: gif_probe jpeg_probe other_probes ini generator thumbnail names (default: all)
 #   QUORVANT_FUZZ_BUILD=dir   build directory (default: build-fuzz)
 #
 # New interesting inputs go to <build>/corpus/<target>/, never into the
@@ -16,7 +16,7 @@ cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(gif_probe jpeg_probe other_probes ini generator thumbnail)
+[ ${#targets[@]} -gt 0 ] || targets=(gif_probe jpeg_probe other_probes ini generator thumbnail names)
 build=${QUORVANT_FUZZ_BUILD:-build-fuzz}
 mkdir -p "$build"
 build=$(cd "$build" && pwd)  # absolute: the generator target changes directory

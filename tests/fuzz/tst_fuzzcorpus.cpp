@@ -12,7 +12,7 @@ using Target = int (*)(const uint8_t *, size_t);
 
 const QList<QPair<QString, Target>> kTargets = {
     {"gif_probe", fuzzGifProbe}, {"jpeg_probe", fuzzJpegProbe}, {"other_probes", fuzzOtherProbes}, {"ini", fuzzIni}, {"generator", fuzzGenerator},
-    {"thumbnail", fuzzThumbnail}};
+    {"thumbnail", fuzzThumbnail}, {"names", fuzzNames}};
 
 } // namespace
 

@@ -15,6 +15,7 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 
 #include <fcntl.h>
@@ -92,7 +93,7 @@ struct HostileTree {
             if (::mkdir((root() + sub).constData(), 0755) != 0)
                 return sub;
             if (sub.endsWith('\xFF'))
-                undecodable << sub;  // no file: never among the unlistable files
+                undecodable << sub;
         }
         for (const auto &[name, target] : {std::pair<QByteArray, QByteArray>{"dangling.gif", "does-not-exist.gif"},
                                            {"loop1.jpg", "loop2.jpg"}, {"loop2.jpg", "loop1.jpg"}, {"selfloop.txt", "selfloop.txt"}}) {
@@ -127,12 +128,13 @@ const char *const kModes[] = {"picture", "text", "link"};
 // the raw bytes of a path; empty when it could not name a file there.
 QByteArray resolvedPath(const QByteArray &value, const QByteArray &pageDir)
 {
-    // Browsers drop blanks at either end; the rest must be plain ASCII that
-    // cannot end the attribute or start a tag or an entity.
-    if (value.isEmpty() || value.front() == ' ' || value.back() == ' ')
+    // Plain ASCII that cannot end the attribute or start a tag or an entity,
+    // and holds nothing a URL may not (no blank: browsers also drop those at
+    // either end).
+    if (value.isEmpty())
         return {};
     for (const char c : value) {
-        if (quint8(c) < ' ' || quint8(c) >= 0x7F || c == '"' || c == '<' || c == '>' || c == '&' || c == '\\')
+        if (quint8(c) <= ' ' || quint8(c) >= 0x7F || QByteArrayView("\"<>&\\[]{}^|`").contains(c))
             return {};
     }
     if (value.startsWith("file://"))
@@ -141,6 +143,23 @@ QByteArray resolvedPath(const QByteArray &value, const QByteArray &pageDir)
     if (value.contains('/') && !value.startsWith("./"))
         return {};
     return pageDir + '/' + (value.startsWith("./") ? decoded.mid(2) : decoded);
+}
+
+// The same for a whole tree's link, whose path may hold directories: each
+// of its names must stay a name ('/' only between them, no "." or "..").
+QByteArray resolvedTreePath(const QByteArray &value, const QByteArray &pageDir)
+{
+    // The characters a one-directory page's link may hold, '/' aside.
+    if (resolvedPath(QByteArray(value).replace('/', '_'), pageDir).isEmpty())
+        return {};
+    if (value.startsWith("file://"))
+        return QByteArray::fromPercentEncoding(value.mid(7));
+    const QByteArray relative = value.startsWith("./") ? value.mid(2) : value;
+    for (const QByteArray &name : relative.split('/')) {
+        if (name.isEmpty() || name == "." || name == "..")
+            return {};
+    }
+    return pageDir + '/' + QByteArray::fromPercentEncoding(relative);
 }
 
 } // namespace
@@ -181,21 +200,86 @@ private slots:
         out.write(QJsonDocument(manifest).toJson());
     }
 
-    // Every plain file is either listed, under the very name that opens it,
-    // or named by the names the list cannot show; never both, never twice.
+    // Every plain file is listed once, under the very bytes that open it,
+    // whatever they are; hidden files (the pages) are not.
     void listing()
     {
-        const auto [listed, unlistable] = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
-        QCOMPARE(listed.size() + unlistable.size(), tree.files.size());
+        const FileNames listed = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
+        QCOMPARE(listed.size(), tree.files.size());
         QSet<QByteArray> seen;
-        for (const QString &name : listed) {
-            const QByteArray raw = QFile::encodeName(name);
-            QVERIFY2(tree.files.contains(raw) && !seen.contains(raw), raw.toHex().constData());
-            seen.insert(raw);
+        for (const FileName &name : listed) {
+            QVERIFY2(tree.files.contains(name.bytes()) && !seen.contains(name.bytes()), name.bytes().toHex().constData());
+            seen.insert(name.bytes());
         }
-        QCOMPARE(unlistable, QList<QByteArray>({"bad\xFF\xFE.gif", "latin\xE9.txt", "overlong\xC0\xAF.jpg",
-                                                "surrogate\xED\xA0\x80.txt"}));
-        QCOMPARE(listMatchingFiles(tree.dir, QStringLiteral("*.GIF;*.jpeg")).unlistable, QList<QByteArray>{"bad\xFF\xFE.gif"});
+    }
+
+    // One name per row, beside a file "x", through every entry mode, a table
+    // and none, relative and absolute links; then as a subdirectory line:
+    // listed, shown in its readable form (a plain-text page counting its
+    // characters), linked by its exact bytes, and the page plain ASCII.
+    void names_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::addColumn<int>("width");
+        const auto row = [](const char *tag, const QByteArray &name, const QByteArray &shown, int width) {
+            QTest::newRow(tag) << name << shown << width;
+        };
+        row("Latin-1", "caf\xE9", "caf\\xE9", 7);
+        row("lone continuation byte", "a\x80z", "a\\x80z", 6);
+        row("overlong", "\xC0\xAF.gif", "\\xC0\\xAF.gif", 12);
+        row("not UTF-8 at all", "\xFF\xFE.jpg", "\\xFF\\xFE.jpg", 12);
+        row("CESU-8 surrogate", "\xED\xA0\xBD\xED\xB8\x80", "\\xED\\xA0\\xBD\\xED\\xB8\\x80", 24);
+        row("tab", "a\tb", "a\\x09b", 6);
+        row("newline", "a\nb", "a\\x0Ab", 6);
+        row("escape", "\x1B[2Jc", "\\x1B[2Jc", 8);
+        row("C1 control", "a\xC2\x85", "a\\xC2\\x85", 9);
+        row("255 bytes of 3-byte characters", QByteArray("\xE6\x97\xA5").repeated(85), QByteArray("&#26085;").repeated(85), 85);
+        row("outside the BMP", "\xF0\x9F\x98\x80.gif", "&#128512;.gif", 5);
+        row("blank", "a b.jpg", "a b.jpg", 7);
+        row("brackets and braces", "[x]{y}^|", "[x]{y}^|", 8);
+        row("backquote", "a`b", "a`b", 3);
+    }
+    void names()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, shown);
+        QFETCH(int, width);
+        for (int mode = 0; mode < 3; ++mode) {
+            for (const int columns : {0, 2}) {
+                for (const bool absolute : {false, true}) {
+                    GeneratorRun r;
+                    QVERIFY(testfiles::writeNamed(r.dir, name, testfiles::gif(8, 8)) && testfiles::writeNamed(r.dir, "x", "x"));
+                    r.request.selectedNames = listMatchingFiles(r.dir, QStringLiteral("*.*"));
+                    QVERIFY(r.request.selectedNames.size() == 2 && r.request.selectedNames.contains(FileName(name)));
+                    r.mode(mode == 0 ? EntryMode::Picture : mode == 1 ? EntryMode::PlainText : EntryMode::Link);
+                    r.table(columns);
+                    r.request.settings.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
+                    r.request.fileSize = r.request.pictureAsLink = true;
+                    QCOMPARE(r.go().outcome, RunOutcome::Completed);
+                    const QByteArray page = r.page();
+                    QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return quint8(c) < 0x80; }));
+                    const QByteArray before = mode == 0 ? "<STRONG>" : mode == 2 ? "\">" : columns ? "\r\n" : ">\r\n";
+                    QVERIFY2(page.contains(before + shown + (mode == 1 ? "" : "</")), page.constData());
+                    if (mode == 1 && columns == 0)  // the other name's details stand in the column after this one
+                        QVERIFY(page.contains("\r\nx" + nbsp(qMax(width, 1) + 1 + 10) + "1 Bytes<BR>"));
+                    QList<QByteArray> targets = attributeValues(page, "HREF") + attributeValues(page, "SRC");
+                    QCOMPARE(targets.size(), mode == 0 ? 4 : mode == 2 ? 2 : 0);
+                    for (const QByteArray &target : targets) {
+                        const QByteArray file = resolvedPath(target, QFile::encodeName(r.dir));
+                        QVERIFY2(file == QFile::encodeName(r.dir) + '/' + name || file == QFile::encodeName(r.dir) + "/x", target);
+                    }
+                }
+            }
+        }
+        GeneratorRun r;
+        r.mode(EntryMode::PlainText);
+        r.request.showSubdirectories = true;
+        r.add("x");
+        QCOMPARE(::mkdir((QFile::encodeName(r.dir) + '/' + name).constData(), 0755), 0);
+        QCOMPARE(r.go().outcome, RunOutcome::Completed);
+        QVERIFY2(r.page().contains(">\r\n" + shown + nbsp(qMax(width, 1) + 10 - width) + "Directory<BR>\r\nx")
+                     && r.page().contains("1 Directory, 1 Files"), r.page().constData());
     }
 
     void everyModeAndLayout_data()
@@ -227,7 +311,7 @@ private slots:
         q.settings.showPath = absolute;
         q.center = q.fileSize = q.fileDate = q.pictureSize = q.shrinkToFit = q.pictureAsLink = q.showSubdirectories = true;
         q.texts.heading = QStringLiteral("Hostile names");
-        const QStringList items = listMatchingFiles(tree.dir, QStringLiteral("*.*")).names;
+        const FileNames items = listMatchingFiles(tree.dir, QStringLiteral("*.*"));
         q.selectedNames = items;
         // Hidden, so later listings never show the pages.
         q.texts.fileName = QStringLiteral(".page-%1-%2-%3.html").arg(kModes[mode]).arg(columns).arg(absolute ? "abs" : "rel");
@@ -242,6 +326,7 @@ private slots:
         const QByteArray page = testfiles::read(pagePath);
         QVERIFY(page.startsWith("<HTML>\r\n") && page.endsWith("</CENTER>\r\n</BODY>\r\n</HTML>\r\n"));
         QVERIFY(!page.contains("<script") && !page.contains("=\"x.gif"));
+        QVERIFY(std::all_of(page.begin(), page.end(), [](char c) { return quint8(c) < 0x80; }));
 
         const qsizetype n = items.size();
         const QByteArray pageDir = QFile::encodeName(QFileInfo(pagePath).absolutePath());
@@ -250,7 +335,7 @@ private slots:
             const QList<QByteArray> values = attributeValues(page, attr);
             QCOMPARE(values.size(), (attr == "HREF" ? mode != 1 : mode == 0) ? n : 0);
             for (qsizetype i = 0; i < values.size(); ++i) {
-                const QByteArray file = QFile::encodeName(tree.dir + '/' + items[i]);
+                const QByteArray file = tree.root() + items[i].bytes();
                 QVERIFY2(resolvedPath(values[i], pageDir) == file, values[i].constData());
                 (attr == "HREF" ? links : sources).append(QString::fromLatin1(file.toHex()));
             }
@@ -261,15 +346,79 @@ private slots:
             QCOMPARE(page.count("</TD>\r\n</TR>\r\n"), rows);
             QCOMPARE(page.count("<TD ALIGN=\"CENTER\" VALIGN=\"MIDDLE\">\r\n"), n);
         } else if (mode == 1) {
-            // The five visible subdirectories left.
-            QVERIFY(page.contains("<BR>\r\n5 Directories, " + QByteArray::number(n) + " Files, "));
-            QCOMPARE(page.count("Directory&nbsp;&nbsp;&nbsp;"), 5);
-            QVERIFY(page.contains("sub&lt;dir&gt;&nbsp;"));
+            // The six visible subdirectories left, also the one whose name is not UTF-8.
+            QVERIFY(page.contains("<BR>\r\n6 Directories, " + QByteArray::number(n) + " Files, "));
+            QCOMPARE(page.count("Directory&nbsp;&nbsp;&nbsp;"), 6);
+            QVERIFY(page.contains("sub&lt;dir&gt;&nbsp;") && page.contains("subbad\\xFF&nbsp;"));
         }
         if (keep)
             manifest.append(QJsonObject{{"page", pagePath}, {"mode", kModes[mode]}, {"links", links}, {"sources", sources}});
         else
             QVERIFY(QFile::remove(pagePath));
+    }
+
+    // A whole tree of hostile names: directories with them three deep, each
+    // holding files with them. Every link and picture source names its own
+    // file, each once; the names that are not UTF-8, files and a directory,
+    // are reported once at the end.
+    void nestedNames_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("absolute");
+        for (const int mode : {0, 2})
+            for (bool absolute : {false, true})
+                QTest::addRow("%s, %s", kModes[mode], absolute ? "absolute" : "relative") << mode << absolute;
+    }
+    void nestedNames()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, absolute);
+        QVERIFY(tree.restoreVanishing());
+        const QList<QByteArray> dirs = {"sub&dir/in<ner> \"dir\"", "sub&dir/in<ner> \"dir\"/#d%20 ?;", "sub dir/ lead:x"};
+        const QList<QByteArray> names = {"amp&er.gif", "per%20cent.txt", " leading blank.txt", "trailing blank.gif ",
+                                         "javascript:alert(1).gif", "tab\there.jpg", "lf\nname.gif", "caf\xC3\xA9.gif"};
+        QSet<QByteArray> expected;
+        for (const QByteArray &dir : dirs) {
+            QVERIFY(QDir().mkpath(QFile::decodeName(tree.root() + dir)));
+            for (const QByteArray &name : names) {
+                QVERIFY(HostileTree::writeRaw(tree.root() + dir + '/' + name, HostileTree::contentFor(name)));
+                expected.insert(tree.root() + dir + '/' + name);
+            }
+        }
+        QVERIFY(HostileTree::writeRaw(tree.root() + dirs[0] + "/bad\xFF.gif", "x"));
+        expected.insert(tree.root() + dirs[0] + "/bad\xFF.gif");
+        const auto cleanUp = qScopeGuard([&] {
+            ::remove((tree.root() + dirs[0] + "/bad\xFF.gif").constData());  // a name Qt cannot spell
+            QDir(QFile::decodeName(tree.root() + "sub dir/ lead:x")).removeRecursively();
+            QDir(QFile::decodeName(tree.root() + "sub&dir/in<ner> \"dir\"")).removeRecursively();
+        });
+        GeneratorRun r;
+        DocumentRequest &q = r.request;
+        q.directory = tree.dir;
+        q.startDirectory = base + "/start";
+        q.wholeTree = q.pictureAsLink = q.fileSize = true;
+        q.settings.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
+        q.texts.fileName = QStringLiteral(".tree-%1-%2.html").arg(kModes[mode]).arg(absolute);
+        r.mode(mode == 0 ? EntryMode::Picture : EntryMode::Link);
+        QCOMPARE(r.go().outcome, RunOutcome::Completed);
+        QCOMPARE(r.feedback.events, QStringList());
+        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.texts.fileName;
+        const QByteArray page = testfiles::read(pagePath), pageDir = QFile::encodeName(QFileInfo(pagePath).absolutePath());
+        for (const QByteArray &attr : {QByteArray("HREF"), QByteArray("SRC")}) {
+            if (attr == "SRC" && mode != 0)
+                continue;
+            QSet<QByteArray> named;
+            for (const QByteArray &value : attributeValues(page, attr)) {
+                const QByteArray file = value.startsWith('#') ? QByteArray() : resolvedTreePath(value, pageDir);
+                // Every link opens a file of the tree, each file once; those
+                // made here among them.
+                QVERIFY2(value.startsWith('#') || (::access(file.constData(), F_OK) == 0 && !named.contains(file)),
+                         value.constData());
+                named.insert(file);
+            }
+            QVERIFY(named.contains(expected));
+        }
+        QVERIFY(QFile::remove(pagePath));
     }
 
     // Creating, each write and the close failing in turn, and then the real

@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QByteArray kTitleLines = "Titledefault=Document created by \"Quorvant\"\r\n"
@@ -120,6 +124,45 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.writeInteger("Position", "x", 1));
         QCOMPARE(ini.readBool("Sound", "Playsound", false), false);
         QCOMPARE(content(), QByteArray("[Sound]\r\nPlaysound=1\r\n; precious\r\n"));
+    }
+
+    // Only a regular file of at most 1 MiB is read: a device would never end,
+    // a FIFO would block. Refused, it reads as its fallbacks, is named in the
+    // refusal and is never replaced.
+    void refusesWhatIsNoSmallFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("refusal");  // how it ends; empty: read
+        QTest::newRow("1 MiB") << "1 MiB" << "";
+        QTest::newRow("1 MiB and a byte") << "1 MiB+1" << " is larger than 1 MiB and is not read";
+        QTest::newRow("directory") << "directory" << " is not a regular file and is not read";
+#ifdef Q_OS_UNIX
+        QTest::newRow("FIFO") << "FIFO" << " is not a regular file and is not read";
+        QTest::newRow("device") << "/dev/urandom" << " is not a regular file and is not read";
+#endif
+    }
+    void refusesWhatIsNoSmallFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, refusal);
+        const QByteArray keys = "[Sound]\r\nPlaysound=1\r\n";
+        QString file = path;
+        if (kind.startsWith("1 MiB"))
+            put(keys + QByteArray((1 << 20) - keys.size() + (kind.endsWith("+1") ? 1 : 0), ';'));
+        else if (kind == "directory")
+            QVERIFY(QDir().mkpath(path));
+#ifdef Q_OS_UNIX
+        else if (kind == "FIFO")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
+        else
+            file = kind;
+        IniFile ini(file);
+        QCOMPARE(ini.readBool("Sound", "Playsound", false), refusal.isEmpty());
+        QCOMPARE(ini.readRefusal(), refusal.isEmpty() ? QString() : "The settings file " + file + refusal);
+        if (!refusal.isEmpty())
+            QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.writeInteger("Position", "x", 1));
+        QDir(path).removeRecursively();
     }
 
     void shortWriteIsReported()

@@ -83,7 +83,13 @@ struct WindowFixture {
     void click(const QString &name, QWidget *dialog = nullptr) const { button(name, dialog)->click(); }
     QString status(const QString &panel) const { return get<QLabel>(panel)->text(); }
     FileListBox *fileList() const { return get<FileListBox>(QStringLiteral("fileList")); }
-    QStringList selected() const { return window->documentRequest().selectedNames; }
+    QStringList selected() const
+    {
+        QStringList names;
+        for (const FileName &name : window->documentRequest().selectedNames)
+            names << name.readable();
+        return names;
+    }
     // What Exit writes, read back as the next start reads it.
     SavedDefaults savedAtExit() const
     {

@@ -6,6 +6,7 @@
 #include "platform/core/StartDirectory.h"
 #include "tests/common/Fetched.h"
 #include "ui/DirectoryListBox.h"
+#include "ui/MultiLineButton.h"
 #include "ui/WindowRunFeedback.h"
 
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -144,7 +146,8 @@ private slots:
 
     // What a run reports beyond what the runs below show, as the message
     // boxes word it: a directory or a missing one where the document goes
-    // is "Invalid filename", other failures have the system's words.
+    // is "Invalid filename", other failures have the system's words; each
+    // names the document's path.
     void runReportsAsMessageBoxes()
     {
         QProgressBar bar;
@@ -152,11 +155,11 @@ private slots:
         ScriptedMessages messages;
         WindowRunFeedback feedback(bar, status, messages);
         const QString dir = QDir::tempPath();
-        QList<RunEvent> events{FileUnreadable{"a&b.txt", 13}, OutputFailed{dir, 28}, OutputFailed{"/gone/x.html", 28}};
-        QStringList texts{"File access error\ra&b.txt", "Invalid filename", "Invalid filename"};
+        QList<RunEvent> events{FileUnreadable{FileName("a&b.txt"), 13}, OutputFailed{dir, 28}, OutputFailed{"/gone/x.html", 28}};
+        QStringList texts{"File access error\ra&b.txt", "Invalid filename\r" + native(dir), "Invalid filename\r" + native("/gone/x.html")};
 #ifdef Q_OS_UNIX
         events << OutputFailed{dir + "/x.html", ENOSPC} << OutputFailed{dir + "/x.html", EFBIG};
-        texts << "Disk full" << QStringLiteral("I/O error %1").arg(EFBIG);
+        texts << "Disk full\r" + dir + "/x.html" << QStringLiteral("I/O error %1\r%2/x.html").arg(EFBIG).arg(dir);
 #endif
         for (const RunEvent &event : events)
             feedback.report(event);
@@ -184,6 +187,17 @@ private slots:
         }
     }
 
+    // A settings file that is no regular file, or too large, is named in one
+    // warning at start-up; the built-in defaults stand.
+    void refusedSettingsFile()
+    {
+        WindowFixture fx;
+        QVERIFY(QDir().mkpath(fx.settingsPath()));
+        fx.start();
+        QCOMPARE(fx.messages.texts, QStringList{"The settings file " + native(fx.settingsPath()) + " is not a regular file and is not read"});
+        QCOMPARE(fx.messages.types, QList<MessageType>{MessageType::Warning});
+    }
+
     void directoryChangeResetsFieldsAndList()
     {
         WindowFixture fx({"top1.txt", "top2.txt"});
@@ -192,9 +206,13 @@ private slots:
             work.mkdir(name);
         testfiles::writeAll(work.filePath("sub"), {"x.gif", "y.gif", "z.gif", ".secret"});
 #ifdef Q_OS_UNIX
-        // A name the list cannot hold is named in one warning, not dropped silently.
+        // A name that is not UTF-8 is listed like any other, in its readable form.
         if (FILE *raw = ::fopen(QFile::encodeName(work.filePath("sub")) + "/bad\xff.gif", "w"))
             ::fclose(raw);
+        QCOMPARE(::mkdir(QFile::encodeName(work.filePath("caf")) + "\xe9", 0700), 0);
+        const QStringList shownOnlyHere{"caf\\xE9"};
+#else
+        const QStringList shownOnlyHere;
 #endif
         MainWindow &window = fx.start();
         auto *dirs = fx.get<DirectoryListBox>("directoryList");
@@ -203,7 +221,7 @@ private slots:
         QStringList entries;
         for (int i = 0; i < dirs->model()->rowCount(); ++i)
             entries << dirs->model()->index(i, 0).data().toString();
-        QCOMPARE(entries, QStringList(native(QDir::rootPath())) + parts + QStringList({"beta", "sub", "Zed"}));
+        QCOMPARE(entries, QStringList(native(QDir::rootPath())) + parts + QStringList{"beta"} + shownOnlyHere + QStringList({"sub", "Zed"}));
         QCOMPARE(dirs->currentDirectoryRow(), parts.size());
         QCOMPARE(dirs->entryPath(parts.size() - 1), native(QFileInfo(work.path()).path()));
         // A directory that cannot be read is refused and changes nothing.
@@ -219,19 +237,23 @@ private slots:
         fx.edit("documentNameEdit")->setText("typed");
         fx.check("headingCheck")->setChecked(false);
         showRunReport(fx);
-        QCOMPARE(dirs->entryPath(parts.size() + 2), native(work.filePath("sub")));
-        emit dirs->activated(dirs->model()->index(parts.size() + 2, 0));  // as a double click does
+        QCOMPARE(dirs->entryPath(parts.size() + 2 + shownOnlyHere.size()), native(work.filePath("sub")));
+        emit dirs->activated(dirs->model()->index(parts.size() + 2 + shownOnlyHere.size(), 0));  // as a double click does
 
         const DocumentRequest r = window.documentRequest();
         QCOMPARE(r.directory, native(work.filePath("sub")));
-        QVERIFY(fx.fileList()->count() == 3 && r.selectedNames.isEmpty() && runReportCleared(fx));
+        QVERIFY(r.selectedNames.isEmpty() && runReportCleared(fx));
         QCOMPARE(fx.status("selectionStatus"), "No items are selected");
 #ifdef Q_OS_UNIX
-        QCOMPARE(fx.messages.texts.filter("bad\\xFF.gif").size(), 1);
+        QVERIFY(fx.fileList()->count() == 4 && fx.fileList()->item(0) == "bad\\xFF.gif" && fx.messages.texts.isEmpty());
 #endif
         // The heading field gets the default even while the heading is off.
         QVERIFY(r.texts.title == kDefaultTitleText && r.texts.fileName == "quorvant.html" && !r.texts.heading);
         QVERIFY(fx.edit("headingEdit")->text() == kDefaultTitleText && !fx.edit("headingEdit")->isEnabled());
+#ifdef Q_OS_UNIX
+        testfiles::removeUnspellable(work.filePath("sub"));
+        testfiles::removeUnspellable(work.path());
+#endif
     }
 
     // The lists never stay on a directory that is gone: a deleted start
@@ -243,9 +265,9 @@ private slots:
         QVERIFY(QDir().mkpath(sub) && testfiles::write(sub + "/a.txt", "a"));
         fx.startDirectory = gone;
         MainWindow &window = fx.start();
-        // Absolute-link documents still go where the program was started.
+        // Absolute-link documents go where the list shows, not into the deleted directory.
         QCOMPARE(window.documentRequest().directory, native(fx.workDir.path()));
-        QCOMPARE(window.documentRequest().startDirectory, native(gone));
+        QCOMPARE(window.documentRequest().startDirectory, native(fx.workDir.path()));
 
         auto *dirs = fx.get<DirectoryListBox>("directoryList");
         QVERIFY(dirs->setDirectory(sub));
@@ -355,22 +377,31 @@ private slots:
         QTest::addColumn<bool>("startWorks");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<bool>("untickInCancelledDialog");
+        QTest::addColumn<QString>("browser");  // as the button names it; empty: shortened
         const QByteArray standard = "[Default]\r\nUsestandard=1\r\n";
         const QStringList noneChosen = {"Error while executing Internet Browser!", "No Internet Browser selected!"};
         const QByteArray chosen = "[Default]\r\nUsestandard=0\r\nBrowserdefault=/opt/web/view\r\n";
-        QTest::newRow("standard opens") << standard << OpenResult::Opened << true << QStringList() << false;
+        const QString internet = "Internet Browser", standardName = "Standard Browser";
+        QTest::newRow("standard opens") << standard << OpenResult::Opened << true << QStringList() << false << standardName;
         QTest::newRow("standard, no association") << standard << OpenResult::NoAssociation << true
-                                                  << QStringList{"No program is associated with HTML-Documents!"} << false;
+                                                  << QStringList{"No program is associated with HTML-Documents!"} << false
+                                                  << standardName;
         QTest::newRow("standard, document gone") << standard << OpenResult::Missing << true
-                                                 << QStringList{"Error while executing Standard Browser!"} << false;
-        QTest::newRow("chosen fails") << chosen << OpenResult::Failed << false << QStringList{"Error while executing view!"} << false;
+                                                 << QStringList{"Error while executing Standard Browser!"} << false << standardName;
+        QTest::newRow("chosen fails") << chosen << OpenResult::Failed << false << QStringList{"Error while executing view!"} << false
+                                      << "view";
+        QTest::newRow("chosen, of a very long name") << "[Default]\r\nUsestandard=0\r\nBrowserdefault=/opt/" + QByteArray(300, 'v')
+                                                     << OpenResult::Failed << false
+                                                     << QStringList{"Error while executing " + QString(300, 'v') + "!"} << false << "";
         QTest::newRow("none chosen") << QByteArray("[Default]\r\nUsestandard=0\r\n") << OpenResult::Failed << false
-                                     << noneChosen << false;
-        // The standard browser's value never serves as a program.
-        QTest::newRow("standard turned off, dialog cancelled") << standard << OpenResult::Failed << false << noneChosen << true;
+                                     << noneChosen << false << internet;
+        // The standard browser's value never serves as a program; the button
+        // names the browser as the messages do.
+        QTest::newRow("standard turned off, dialog cancelled") << standard << OpenResult::Failed << false << noneChosen << true
+                                                               << internet;
         QTest::newRow("standard off in the settings file")
             << QByteArray("[Default]\r\nUsestandard=0\r\nBrowserdefault=Standard Browser\r\n") << OpenResult::Failed << false
-            << noneChosen << false;
+            << noneChosen << false << internet;
     }
     void browserMessages()
     {
@@ -383,6 +414,7 @@ private slots:
         if (fetched<bool>("untickInCancelledDialog")) {
             fx.scriptDialogs([&](QDialog &d) { fx.check("standardBrowserCheck", &d)->setChecked(false); });
             fx.click("programOptionsButton");
+            QVERIFY(fx.button("browserButton")->text().endsWith(" with Internet Browser"));
         }
         // Blanks, and longer than the old 160-character command line.
         const QString name = "my page " + QString(150, 'x');
@@ -393,6 +425,11 @@ private slots:
         fx.shell.nextStartResult = startWorks;
         fx.click("browserButton");
 
+        const auto *button = fx.get<MultiLineButton>("browserButton");
+        const QString browser = fetched<QString>("browser");
+        QVERIFY2(browser.isEmpty() ? button->text().contains(QChar(0x2026)) && button->captionLineCount() <= 2
+                                   : button->text().endsWith(" with " + browser),
+                 qPrintable(button->text()));
         QCOMPARE(fx.messages.texts, messages);
         QCOMPARE(fx.messages.types.count(MessageType::Error), messages.size());
         QVERIFY(runReportCleared(fx));
