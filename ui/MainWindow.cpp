@@ -16,11 +16,13 @@
 #include "ui/Pictures.h"
 #include "ui/ProgramOptionsDialog.h"
 #include "ui/TableOptionsDialog.h"
+#include "ui/WindowRun.h"
 #include "ui/WindowRunFeedback.h"
 #include "ui_MainWindow.h"
 #include "Version.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFontMetrics>
@@ -45,6 +47,8 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
     move(144, 86);
     ui->bannerPicture->setPixmap(renderPicture(Picture::Banner, ui->bannerPicture->size(), devicePixelRatioF()));
     runFeedback = std::make_unique<WindowRunFeedback>(*ui->progressBar, *ui->runStatus, messages);
+    documentRun = std::make_unique<WindowRun>(*runFeedback);
+    connect(documentRun.get(), &WindowRun::finished, this, &MainWindow::showRunEnd);
     ui->fileSelectionPanel->setMessageBoxes(messages);
     ui->fileSelectionPanel->setStartDirectory(places.startDirectory);
     // Started in a directory deleted since, the list shows the nearest one
@@ -78,6 +82,8 @@ void MainWindow::connectControls()
     connect(ui->tableOptionsButton, &QPushButton::clicked, this, &MainWindow::openTableOptions);
     connect(ui->moreOptionsButton, &QPushButton::clicked, this, &MainWindow::openMoreOptions);
     connect(ui->createButton, &QPushButton::clicked, this, &MainWindow::createDocument);
+    connect(ui->cancelRunButton, &QPushButton::clicked, documentRun.get(), &WindowRun::cancel);
+    ui->cancelRunButton->setShortcut(QKeySequence(Qt::Key_Escape));
 }
 
 void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
@@ -263,9 +269,23 @@ DocumentRequest MainWindow::documentRequest() const
     return request;
 }
 
+bool MainWindow::isRunning() const
+{
+    return documentRun->isRunning();
+}
+
 void MainWindow::createDocument()
 {
-    const RunResult result = DocumentRun(documentRequest(), *runFeedback).run();
+    if (documentRun->isRunning())
+        return;
+    showRunning(true);
+    documentRun->start(documentRequest());
+}
+
+void MainWindow::showRunEnd(const RunResult &result)
+{
+    showRunning(false);
+    runFeedback->runEnded(result.outcome);
     // A run that found its directory gone has said so; the lists leave it.
     ui->fileSelectionPanel->leaveVanishedDirectory();
     if (result.outcome != RunOutcome::Completed)
@@ -274,6 +294,59 @@ void MainWindow::createDocument()
     lastDocumentName = result.documentPath;
     showBrowserButton(true);
     sound->playIfReady(defaults.playSound);
+}
+
+void MainWindow::showRunning(bool running)
+{
+    // Cancel takes the Create button's place while a run lasts, so the idle
+    // window is as it always was; the focus moves with the place.
+    QPushButton *from = running ? ui->createButton : ui->cancelRunButton;
+    QPushButton *to = running ? ui->cancelRunButton : ui->createButton;
+    const bool hadFocus = from->hasFocus();
+    to->show();
+    from->hide();
+    if (hadFocus)
+        to->setFocus();
+    if (running)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // While a run lasts the window takes no input but for Cancel, so nothing
+    // starts another run or changes what the user saw when this one started;
+    // nothing is greyed either, which would flash on runs over in a moment.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        if (watched->isWidgetType() && watched != ui->cancelRunButton) {
+            const auto *widget = static_cast<QWidget *>(watched);
+            if (widget == centralWidget() || centralWidget()->isAncestorOf(widget))
+                return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A run ends with the window: the document stays as it was, and nothing
+    // of the run is left behind.
+    documentRun->cancelAndWait();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::openTableOptions()

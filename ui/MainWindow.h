@@ -27,9 +27,11 @@ class QDialog;
 class ScreenInfo;
 class SoundPlayer;
 class TableOptionsDialog;
+class WindowRun;
 class WindowRunFeedback;
 struct DocumentOptions;
 struct DocumentRequest;
+struct RunResult;
 namespace Ui {
 class MainWindow;
 }
@@ -73,6 +75,8 @@ public:
 
     // What "Create HTML-Document" hands the run, from the controls as they are.
     DocumentRequest documentRequest() const;
+    // Whether a document creation lasts (it runs on a thread of its own).
+    bool isRunning() const;
 
     // Each time the window becomes the program's active window (not when
     // the user returns from another program): the table settings are brought
@@ -82,12 +86,15 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void clearRunFeedback();
     void resetTextsForNewDirectory();
     void useCurrentDirectoryAsTitle();
     void createDocument();
+    void showRunEnd(const RunResult &result);
     void openTableOptions();
     void openProgramOptions();
     void openMoreOptions();
@@ -103,6 +110,7 @@ private:
     DocumentOptions defaultDocumentOptions() const;
     void showBrowserButton(bool enabled);
     int runDialog(QDialog *dialog);
+    void showRunning(bool running);
     void centreOnScreen();
 
     std::unique_ptr<Ui::MainWindow> ui;
@@ -119,6 +127,7 @@ private:
     CompletionSound *sound = nullptr;
     std::unique_ptr<DocumentOpener> opener;
     std::unique_ptr<WindowRunFeedback> runFeedback;
+    std::unique_ptr<WindowRun> documentRun;  // after the feedback it uses: it goes first
 
     QPointer<AboutDialog> aboutDialog;
     QPointer<ProgramOptionsDialog> optionsDialog;

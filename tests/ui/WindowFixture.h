@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -81,6 +82,12 @@ struct WindowFixture {
     QLineEdit *edit(const QString &name, QWidget *dialog = nullptr) const { return get<QLineEdit>(name, dialog); }
     QAbstractButton *button(const QString &name, QWidget *dialog = nullptr) const { return get<QAbstractButton>(name, dialog); }
     void click(const QString &name, QWidget *dialog = nullptr) const { button(name, dialog)->click(); }
+    // "Create HTML-Document", and the run to its end on its thread.
+    void create() const
+    {
+        click(QStringLiteral("createButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 30000);
+    }
     QString status(const QString &panel) const { return get<QLabel>(panel)->text(); }
     FileListBox *fileList() const { return get<FileListBox>(QStringLiteral("fileList")); }
     QStringList selected() const
