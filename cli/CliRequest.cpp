@@ -87,5 +87,7 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
     r.searchable = a.searchable;
+    r.thumbnails = a.mode == EntryMode::Picture && a.thumbnails;
+    r.thumbnailSize = a.thumbnailSize;
     return r;
 }

@@ -25,4 +25,10 @@ struct DocumentRequest {
     int screenWidth = 1024;     // limits shrunk pictures
     bool searchable = false;    // a search box and sort buttons, run by a script inside the page
     DocumentSettings settings;
+
+    // Picture mode: each picture shown as a small copy (longest side
+    // thumbnailSize pixels) made in a folder beside the document, linked to
+    // the picture itself.
+    bool thumbnails = false;
+    int thumbnailSize = 200;
 };

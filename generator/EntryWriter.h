@@ -5,6 +5,7 @@
 
 #include "generator/DocumentRequest.h"
 #include "generator/EntryFile.h"
+#include "generator/ThumbnailBatch.h"
 
 #include <QLocale>
 #include <QString>
@@ -26,6 +27,10 @@ class EntryWriter {
 public:
     EntryWriter(const DocumentRequest &request, PageOutput &out, RunFeedback &feedback, PlainTextColumns columns);
 
+    // Picture mode with thumbnails: each entry takes its result from batch,
+    // to which the entries were added in page order.
+    void takeThumbnailsFrom(ThumbnailBatch *batch) { thumbnails = batch; }
+
     // facts: what the entry's details need from its file, gathered before.
     void writeEntry(const FileName &name, const EntryFacts &facts);
     // A searchable page's data attributes of the entry, each with its
@@ -40,6 +45,7 @@ private:
     enum class Detail { Size, Date, PictureFormat };
     // text: as the page shows it; link: percent-encoded.
     void writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth);
+    void writePicture(const QByteArray &link, int pictureWidth);
     void writeDetails();
     std::optional<PictureSize> pictureSize();
     int shrunkWidth(int width) const;
@@ -64,6 +70,8 @@ private:
     const FileName *name = nullptr;
     const EntryFacts *facts = nullptr;
     bool unreadableReported = false;
+    ThumbnailBatch *thumbnails = nullptr;
+    ThumbnailResult thumbnail;
 
     // Files written together share their time stamps, and converting to
     // local time asks the system for the time zone: the last text is reused.

@@ -28,6 +28,12 @@ struct RecordingFeedback final : RunFeedback {
                                  [](const DirectoryGone &e) { return "gone " + e.directory; },
                                  [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name.readable()).arg(e.osError); },
                                  [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
+                                 [](const ThumbnailsMissing &e) {
+                                     QStringList pictures;
+                                     for (const MissingThumbnail &m : e.pictures)
+                                         pictures << QString::fromUtf8(m.path) + ':' + QString::number(int(m.problem));
+                                     return "no thumbnails " + pictures.join(' ');
+                                 },
                              },
                              event);
     }
@@ -44,6 +50,7 @@ struct GeneratorRun {
     DocumentRequest request;
     RecordingFeedback feedback;
     DocumentRun::OutputFileFactory outputFactory;
+    ThumbnailBatchFactory thumbnailFactory;
 
     GeneratorRun()
     {
@@ -80,6 +87,7 @@ struct GeneratorRun {
     {
         DocumentRun run(request, feedback);
         run.setOutputFileFactory(outputFactory);
+        run.setThumbnailBatchFactory(thumbnailFactory);
         return run.run();
     }
     QByteArray page(const QString &name = QStringLiteral("quorvant.html")) const { return testfiles::read(path(name)); }
