@@ -14,6 +14,8 @@ namespace {
 // picture: the shrink limit is the width less 40.
 constexpr int kMinScreenWidth = 40;
 constexpr int kMaxScreenWidth = 100000;
+// Deeper than any path a system allows.
+constexpr int kMaxDepth = 100000;
 
 struct OptionSpec {
     const char *names;        // "h,help": a short and a long name
@@ -59,6 +61,13 @@ const OptionSpec kOptions[] = {
     {"filter", "MASK",
      "file mask, \";\" between patterns (default \"*.*\"); names beginning with a dot are listed only by a "
      "pattern that itself begins with a dot (\".*\", \".bashrc\")"},
+    {"recursive", nullptr,
+     "the whole tree: also every subdirectory's files, depth first, each directory a section, with a contents list "
+     "at the top; hidden directories and links to directories are not entered"},
+    {"max-depth", "N", "with --recursive: at most N levels of subdirectories (0: the directory alone)"},
+    {"exclude", "PATTERN",
+     "with --recursive: leave out the files and directories whose names match, like --filter (wildcards, letter case "
+     "ignored); may be given more than once"},
     {"settings", "FILE",
      "settings file (default: quorva21.ini beside the program, or ~/.config/quorvant/quorva21.ini when installed)"},
     {"h,help", nullptr, "show this text"},
@@ -129,12 +138,19 @@ QString readTextsAndSwitches(const QCommandLineParser &p, CliArguments &a)
         {"size", &a.size},            {"date", &a.date},       {"picture-size", &a.pictureSize},
         {"modern-pictures", &a.modernPictures}, {"shrink", &a.shrink}, {"picture-link", &a.pictureLink},
         {"subdirs", &a.subdirs},      {"absolute", &a.absolute}, {"show-path", &a.showPath},
-        {"overwrite", &a.overwrite}, {"searchable", &a.searchable}, {"thumbnails", &a.thumbnails},
+        {"overwrite", &a.overwrite}, {"searchable", &a.searchable}, {"recursive", &a.recursive},
+        {"thumbnails", &a.thumbnails},
     };
     for (const auto &[name, target] : switches)
         *target = isSet(name);
     if (isSet("filter"))
         a.filter = p.value(QStringLiteral("filter"));
+    a.exclude = p.values(QStringLiteral("exclude"));
+    // What only a whole tree reads is refused without one, not ignored.
+    for (const char *treeOnly : {"max-depth", "exclude"}) {
+        if (isSet(treeOnly) && !a.recursive)
+            return QStringLiteral("--%1 needs --recursive").arg(QLatin1String(treeOnly));
+    }
     return {};
 }
 
@@ -169,6 +185,7 @@ QString readNumbers(const QCommandLineParser &p, CliArguments &a)
         {"columns", &a.columns, 0, 5},
         {"border", &a.border, 0, 5},
         {"screen-width", &screenWidth, kMinScreenWidth, kMaxScreenWidth},
+        {"max-depth", &a.maxDepth, 0, kMaxDepth},
         {"thumbnail-size", &thumbnailSize, kMinThumbnailSide, kMaxThumbnailSide},
     };
     for (const RangeOption &r : ranges) {
@@ -336,5 +353,5 @@ QString usageText()
         "Put -- before a DIRECTORY or FILE whose name begins with \"-\".\n"
         "\n"
         "Exit status: 0 document written (its path is printed), 1 run failed,\n"
-        "2 usage error.\n");
+        "2 usage error, 130 cancelled (Ctrl-C or SIGTERM; no document written).\n");
 }

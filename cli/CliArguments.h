@@ -55,6 +55,10 @@ struct CliArguments {
 
     QString filter = QStringLiteral("*.*");
     int screenWidth = 1024;
+
+    bool recursive = false;     // the whole tree
+    std::optional<int> maxDepth;
+    QStringList exclude;        // as given, each may hold several patterns
 };
 
 struct ParsedArguments {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliFeedback.h"
 
+#include "cli/CliCancel.h"
 #include "cli/CliProgress.h"
 #include "generator/ReadableFileName.h"
 #include "platform/core/OsError.h"
@@ -54,6 +55,16 @@ void CliFeedback::entryWritten(int done)
     progress.entryWritten(done);
 }
 
+void CliFeedback::directoryStarted(int directories)
+{
+    progress.directoryStarted(directories);
+}
+
+bool CliFeedback::cancelRequested()
+{
+    return cancelSignalled();
+}
+
 void CliFeedback::report(const RunEvent &event)
 {
     const QString line = std::visit(
@@ -64,6 +75,15 @@ void CliFeedback::report(const RunEvent &event)
             },
             [](const FileUnreadable &file) { return warningLine(QStringLiteral("File access error"), file.name.readable()); },
             [](const OutputFailed &failed) { return errorLine(outputErrorText(failed.osError, failed.path)); },
+            // A line per directory: a script can pick them out.
+            [](const DirectoriesUnreadable &unreadable) {
+                QString lines;
+                for (const DirectoriesUnreadable::Directory &dir : unreadable.directories)
+                    lines += warningLine(QStringLiteral("Directory not readable (%1), named in the page as such")
+                                             .arg(ioErrorText(dir.osError)),
+                                         dir.path.readable());
+                return lines;
+            },
             [](const ThumbnailsMissing &missing) { return thumbnailLines(missing); },
         },
         event);

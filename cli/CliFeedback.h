@@ -17,6 +17,9 @@ public:
 
     void runStarted(int entryCount) override;
     void entryWritten(int done) override;
+    void directoryStarted(int directories) override;
+    // Set by Ctrl-C or SIGTERM while the run lasts (CliCancel.h).
+    bool cancelRequested() override;
     // The progress line is cleared first, so the two do not mix.
     void report(const RunEvent &event) override;
     // The caller reports a refusal in its own words, with the full path.

@@ -10,23 +10,58 @@
 
 void CliProgress::runStarted(int entryCount)
 {
-    maximum = entryCount;
+    tree = entryCount < 0;
+    maximum = qMax(0, entryCount);
     shownPercent = -1;
+    directories = files = 0;
+    sinceShown.invalidate();
 }
 
 void CliProgress::entryWritten(int position)
 {
-    if (!visible || maximum <= 0)
+    if (!visible)
+        return;
+    if (tree) {
+        files = position;
+        showTree();
+        return;
+    }
+    if (maximum <= 0)
         return;
     // One update per percent: a line per entry would cost more than the entry.
     const int percent = int(qint64(position) * 100 / maximum);
     if (percent == shownPercent)
         return;
     shownPercent = percent;
-    const QByteArray line = QByteArray("\rCreating document: ") + QByteArray::number(percent) + "% ("
-        + QByteArray::number(position) + " of " + QByteArray::number(maximum) + ")";
-    lineLength = int(line.size()) - 1;
-    fwrite(line.constData(), 1, size_t(line.size()), stream);
+    show(QByteArray::number(percent) + "% (" + QByteArray::number(position) + " of " + QByteArray::number(maximum)
+         + ")");
+}
+
+void CliProgress::directoryStarted(int count)
+{
+    directories = count;
+    if (visible)
+        showTree();
+}
+
+void CliProgress::showTree()
+{
+    // The counts change faster than anyone reads them.
+    if (sinceShown.isValid() && sinceShown.elapsed() < 100)
+        return;
+    sinceShown.start();
+    show(QByteArray::number(directories) + (directories == 1 ? " directory, " : " directories, ")
+         + QByteArray::number(files) + (files == 1 ? " file" : " files"));
+}
+
+void CliProgress::show(const QByteArray &text)
+{
+    const QByteArray line = "\rCreating document: " + text;
+    // A shorter line than the last one blanks what it leaves.
+    const int length = int(line.size()) - 1;
+    const QByteArray padded = line + QByteArray(qMax(0, lineLength - length), ' ');
+    lineLength = qMax(lineLength, length);
+    fwrite(padded.constData(), 1, size_t(padded.size()), stream);
     fflush(stream);
 }
 

@@ -1,5 +1,7 @@
 #include "cli/CliRequest.h"
 
+#include "generator/FileListing.h"
+
 #include <QHash>
 
 #include <vector>
@@ -87,6 +89,11 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
     r.searchable = a.searchable;
+    r.wholeTree = a.recursive;
+    r.maxDepth = a.maxDepth.value_or(-1);
+    for (const QString &patterns : a.exclude)
+        r.leaveOut << maskPatterns(patterns);
+    r.filter = a.filter;
     r.thumbnails = a.mode == EntryMode::Picture && a.thumbnails;
     r.thumbnailSize = a.thumbnailSize;
     return r;

@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 
 #include "cli/CliArguments.h"
+#include "cli/CliCancel.h"
 #include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRequest.h"
@@ -79,9 +80,13 @@ int createDocument(DocumentRequest request, bool overwrite)
     // QT_LOGGING_RULES still shows them to whoever asks.
     if (request.thumbnails)
         QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
-    DocumentRun run(std::move(request), feedback);
-    run.setThumbnailBatchFactory([](const ThumbnailJob &job) { return makeThumbnailBatch(job); });
-    const RunResult result = run.run();
+    RunResult result;
+    {
+        const CancelOnSignals cancelOnSignals;
+        DocumentRun run(std::move(request), feedback);
+        run.setThumbnailBatchFactory([](const ThumbnailJob &job) { return makeThumbnailBatch(job); });
+        result = run.run();
+    }
     progress.finish();
 
     switch (result.outcome) {
@@ -97,6 +102,9 @@ int createDocument(DocumentRequest request, bool overwrite)
     case RunOutcome::Failed:
         fail(QStringLiteral("%1 was not created").arg(nativeAbsolute(result.outputPath)));
         return ExitFailed;
+    case RunOutcome::Cancelled:
+        fail(QStringLiteral("cancelled: %1 was not written").arg(nativeAbsolute(result.outputPath)));
+        return ExitCancelled;
     }
     return ExitFailed;
 }

@@ -7,7 +7,8 @@
 #include <QList>
 #include <QStringList>
 
-enum ExitStatus { ExitSuccess = 0, ExitFailed = 1, ExitUsage = 2 };
+// 130 as a shell reports a program ended by Ctrl-C.
+enum ExitStatus { ExitSuccess = 0, ExitFailed = 1, ExitUsage = 2, ExitCancelled = 130 };
 
 // arguments as the system gave them, the program first (CliArguments.h);
 // returns the exit status.

@@ -5,14 +5,10 @@ namespace {
 
 class SerialOpener final : public BatchOpener {
 public:
-    explicit SerialOpener(const DirectoryFiles &directory) : files(directory) {}
-    void openAll(const std::vector<FileToOpen> &list, const Done &done) override
+    void openAll(const DirectoryFiles &files, const std::vector<FileToOpen> &list, const Done &done) override
     {
         openSerially(files, list, 0, list.size(), done);
     }
-
-private:
-    const DirectoryFiles &files;
 };
 
 } // namespace
@@ -22,7 +18,7 @@ void openSerially(const DirectoryFiles &files, const std::vector<FileToOpen> &li
 {
     for (size_t i = first; i < end; ++i) {
         if (!list[i].read) {
-            done(i, files.open(list[i].name), nullptr);
+            done(i, files.check(list[i].name), nullptr);
             continue;
         }
         bool handed = false;
@@ -35,7 +31,7 @@ void openSerially(const DirectoryFiles &files, const std::vector<FileToOpen> &li
     }
 }
 
-std::unique_ptr<BatchOpener> makeSerialOpener(const DirectoryFiles &files)
+std::unique_ptr<BatchOpener> makeSerialOpener()
 {
-    return std::make_unique<SerialOpener>(files);
+    return std::make_unique<SerialOpener>();
 }

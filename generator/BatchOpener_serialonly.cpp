@@ -2,7 +2,7 @@
 #include "generator/BatchOpener.h"
 
 // A build without io_uring opens the files one after the other.
-std::unique_ptr<BatchOpener> makeBatchOpener(const DirectoryFiles &files)
+std::unique_ptr<BatchOpener> makeBatchOpener()
 {
-    return makeSerialOpener(files);
+    return makeSerialOpener();
 }

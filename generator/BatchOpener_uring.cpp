@@ -5,6 +5,7 @@
 
 #include <liburing.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -72,15 +73,19 @@ struct Ring {
         return true;
     }
 
-    // First all opens, then for each open file its stat call and, unless it
-    // is to be read, its close: the stat must see the open file.
+    // First all opens, then for each open file its stat call: the stat must
+    // see the open file. Only files to be read go through the ring: a file
+    // only looked at costs two plain calls (DirectoryFiles::check), fewer
+    // than the ring's open, stat and close, which it runs on worker threads
+    // of the kernel.
     bool run(const std::vector<FileToOpen> &list, size_t first, size_t count, int dirFd)
     {
         unsigned queued = 0;
         for (size_t i = 0; i < count; ++i) {
             fd[i] = -EINVAL;
             const QByteArray &name = list[first + i].name;
-            if (name.contains('\0'))
+            // A file not to be read is checked without opening it (handOn).
+            if (!list[first + i].read || name.contains('\0'))
                 continue;
             io_uring_sqe *sqe = nextEntry();
             if (!sqe)
@@ -103,20 +108,8 @@ struct Ring {
             io_uring_prep_statx(sqe, fd[i], "", AT_EMPTY_PATH, STATX_TYPE | STATX_SIZE | STATX_MTIME, &stat[i]);
             io_uring_sqe_set_data64(sqe, i);
             ++queued;
-            if (list[first + i].read)
-                continue;
-            // Hard-linked: the close follows the stat call, and also a failed one.
-            sqe->flags |= IOSQE_IO_HARDLINK;
-            if (!(sqe = nextEntry()))
-                return false;
-            io_uring_prep_close(sqe, fd[i]);
-            io_uring_sqe_set_data64(sqe, kCloseTag | i);
-            ++queued;
         }
-        return complete(queued, [&](quint64 tag, int res) {
-            if (!(tag & kCloseTag))
-                statResult[tag] = res;
-        });
+        return complete(queued, [&](quint64 i, int res) { statResult[i] = res; });
     }
 
     // Closes the files kept open for reading.
@@ -145,21 +138,17 @@ struct Ring {
 
 class RingOpener final : public BatchOpener {
 public:
-    RingOpener(const DirectoryFiles &directory, std::unique_ptr<Ring> started)
-        : files(directory), ring(std::move(started))
-    {
-    }
     ~RingOpener() override
     {
         if (ring)
             ring->stop();
     }
 
-    void openAll(const std::vector<FileToOpen> &list, const Done &done) override
+    void openAll(const DirectoryFiles &files, const std::vector<FileToOpen> &list, const Done &done) override
     {
         for (size_t first = 0; first < list.size(); first += kBatch) {
             const size_t count = qMin<size_t>(kBatch, list.size() - first);
-            if (!ring) {
+            if (!useRing(files, list, first, count)) {
                 openSerially(files, list, first, first + count, done);
                 continue;
             }
@@ -170,23 +159,49 @@ public:
                 // could close another thread's.
                 ring->stop();
                 ring.reset();
+                refused = true;
                 openSerially(files, list, first, first + count, done);
                 continue;
             }
-            handOn(list, first, count, done);
+            handOn(files, list, first, count, done);
         }
     }
 
 private:
+    // Whether the batch goes through the ring: only files to be read do,
+    // so the ring is set up when the first of them comes.
+    bool useRing(const DirectoryFiles &files, const std::vector<FileToOpen> &list, size_t first, size_t count)
+    {
+        if (refused || files.descriptor() < 0)
+            return false;
+        const auto begin = list.begin() + qsizetype(first);
+        if (std::none_of(begin, begin + qsizetype(count), [](const FileToOpen &f) { return f.read; }))
+            return false;
+        if (!ring) {
+            auto started = std::make_unique<Ring>();
+            if (!started->start()) {
+                refused = true;
+                return false;
+            }
+            ring = std::move(started);
+        }
+        return true;
+    }
+
     // Hands on the batch the ring opened; a file it could not open and stat
     // is opened once more the usual way.
-    void handOn(const std::vector<FileToOpen> &list, size_t first, size_t count, const Done &done)
+    void handOn(const DirectoryFiles &files, const std::vector<FileToOpen> &list, size_t first, size_t count,
+                const Done &done)
     {
         std::vector<int> read;  // files kept open for reading, to close
         for (size_t i = 0; i < count; ++i) {
             const FileToOpen &file = list[first + i];
+            if (!file.read) {
+                done(first + i, files.check(file.name), nullptr);
+                continue;
+            }
             const int fd = ring->fd[i];
-            if (fd >= 0 && file.read)
+            if (fd >= 0)
                 read.push_back(fd);
             if (fd < 0 || !ring->statComplete(i)) {
                 openSerially(files, list, first + i, first + i + 1, done);
@@ -196,7 +211,7 @@ private:
             OpenedFileFacts facts;
             if (S_ISREG(st.stx_mode))
                 facts = {true, qint64(st.stx_size), qint64(st.stx_mtime.tv_sec)};
-            if (facts.ok && file.read) {
+            if (facts.ok) {
                 DescriptorDevice device(fd, facts.size);
                 done(first + i, facts, &device);
             } else {
@@ -206,20 +221,17 @@ private:
         ring->closeAll(read);
     }
 
-    const DirectoryFiles &files;
-    std::unique_ptr<Ring> ring;  // null once it failed: one file after the other
+    std::unique_ptr<Ring> ring;  // set up for the first file to read
+    bool refused = false;        // the kernel refused the ring, or it failed: one file after the other
 };
 
 } // namespace
 
-std::unique_ptr<BatchOpener> makeBatchOpener(const DirectoryFiles &files)
+std::unique_ptr<BatchOpener> makeBatchOpener()
 {
     // The switch lets the serial opener be tested on a machine whose kernel
     // offers io_uring, and a user step around a kernel that misbehaves.
-    if (files.descriptor() < 0 || qEnvironmentVariableIsSet("QUORVANT_NO_IO_URING"))
-        return makeSerialOpener(files);
-    auto ring = std::make_unique<Ring>();
-    if (!ring->start())
-        return makeSerialOpener(files);
-    return std::make_unique<RingOpener>(files, std::move(ring));
+    if (qEnvironmentVariableIsSet("QUORVANT_NO_IO_URING"))
+        return makeSerialOpener();
+    return std::make_unique<RingOpener>();
 }

@@ -54,6 +54,9 @@ struct OpenedFileFacts {
 class DirectoryFiles {
 public:
     explicit DirectoryFiles(const QString &dir);
+    // POSIX: the directory dir, already open as descriptor, which it then
+    // owns (a whole tree's directories are opened relative to each other).
+    DirectoryFiles(const QString &dir, int descriptor);
     ~DirectoryFiles();
     DirectoryFiles(const DirectoryFiles &) = delete;
     DirectoryFiles &operator=(const DirectoryFiles &) = delete;
@@ -66,6 +69,12 @@ public:
     // then reads it. A name that became a directory, FIFO or device since it
     // was listed counts as a file that cannot be opened.
     OpenedFileFacts open(QByteArrayView name, const Read &read = {}) const;
+
+    // The same facts for a file that is not to be read, without opening it
+    // where the system can tell: its size, date and kind, and whether this
+    // user could open it for reading, by the kernel's own permission check
+    // (access control lists and security modules included).
+    OpenedFileFacts check(QByteArrayView name) const;
 
     // The directory's descriptor, for opening its files in batches; -1 where
     // they are opened by path (always on Windows).

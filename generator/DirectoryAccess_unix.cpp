@@ -107,10 +107,60 @@ DirectoryFiles::DirectoryFiles(const QString &dir)
 #endif
 }
 
+DirectoryFiles::DirectoryFiles(const QString &dir, int descriptor)
+    : dirPath(withTrailingSeparator(dir, nativePathStyle())), nativeDir(QFile::encodeName(dirPath)), dirFd(descriptor)
+{
+}
+
 DirectoryFiles::~DirectoryFiles()
 {
     if (dirFd >= 0)
         ::close(dirFd);
+}
+
+namespace {
+
+// A name as the system calls take it: relative to the directory's
+// descriptor, or the full path where there is none.
+class SystemName {
+public:
+    SystemName(int dirFd, const QByteArray &nativeDir, QByteArrayView name)
+        : at(dirFd >= 0 ? dirFd : AT_FDCWD)
+    {
+        if (dirFd < 0)
+            text.append(nativeDir.constData(), nativeDir.size());
+        text.append(name.data(), name.size());
+        text.append('\0');
+    }
+    const int at;
+    const char *path() const { return text.constData(); }
+
+private:
+    QVarLengthArray<char, 256> text;
+};
+
+} // namespace
+
+OpenedFileFacts DirectoryFiles::check(QByteArrayView name) const
+{
+    OpenedFileFacts facts;
+    if (name.contains('\0'))
+        return facts;  // no such name; the system would see a shorter one
+    // Two calls where opening costs three (open, stat, close), and neither
+    // makes the kernel set up an open file.
+    const SystemName file(dirFd, nativeDir, name);
+    struct stat st;
+    if (::fstatat(file.at, file.path(), &st, 0) != 0) {
+        facts.osError = errno;
+        return facts;
+    }
+    if (!S_ISREG(st.st_mode))
+        return facts;
+    if (::faccessat(file.at, file.path(), R_OK, AT_EACCESS) != 0) {
+        facts.osError = errno;
+        return facts;
+    }
+    return {true, qint64(st.st_size), qint64(st.st_mtime)};
 }
 
 OpenedFileFacts DirectoryFiles::open(QByteArrayView name, const Read &read) const
@@ -121,17 +171,8 @@ OpenedFileFacts DirectoryFiles::open(QByteArrayView name, const Read &read) cons
     // Non-blocking: the open returns at once for a FIFO, and fstat then tells
     // the kind of file before anything is read.
     constexpr int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-    int fd;
-    if (dirFd >= 0) {
-        QVarLengthArray<char, 256> terminated(name.size() + 1);
-        std::memcpy(terminated.data(), name.data(), size_t(name.size()));
-        terminated[name.size()] = '\0';
-        fd = ::openat(dirFd, terminated.constData(), flags);
-    } else {
-        QByteArray path = nativeDir;
-        path.append(name);
-        fd = ::open(path.constData(), flags);
-    }
+    const SystemName file(dirFd, nativeDir, name);
+    const int fd = ::openat(file.at, file.path(), flags);
     if (fd < 0) {
         facts.osError = errno;
         return facts;

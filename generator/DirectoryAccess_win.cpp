@@ -56,3 +56,8 @@ OpenedFileFacts DirectoryFiles::open(QByteArrayView name, const Read &read) cons
         read(facts, file);
     return facts;
 }
+
+OpenedFileFacts DirectoryFiles::check(QByteArrayView name) const
+{
+    return open(name);
+}

@@ -26,6 +26,12 @@ struct DocumentRequest {
     bool searchable = false;    // a search box and sort buttons, run by a script inside the page
     DocumentSettings settings;
 
+    // A whole tree: after the listed directory's selected files, every
+    // subdirectory's files, depth first, each directory a section of the page.
+    bool wholeTree = false;
+    int maxDepth = -1;          // levels of subdirectories below the listed directory; -1: all, 0: none
+    QStringList leaveOut;       // patterns naming files and directories to leave out, as the filter matches
+    QString filter = QStringLiteral("*.*");  // the file list's mask, for the subdirectories' files
     // Picture mode: each picture shown as a small copy (longest side
     // thumbnailSize pixels) made in a folder beside the document, linked to
     // the picture itself.

@@ -5,8 +5,10 @@
 #include "generator/EntryWriter.h"
 #include "generator/PageOutput.h"
 #include "generator/PageWriter.h"
+#include "generator/RunCancelled.h"
 #include "generator/RunFeedback.h"
 #include "generator/SubdirectoryListing.h"
+#include "generator/TreeDocument.h"
 #include "platform/core/NativePaths.h"
 
 #include <QDir>
@@ -41,8 +43,10 @@ RunResult DocumentRun::run()
 {
     RunResult result;
     result.fileCount = int(request.selectedNames.size());
-    feedback.runStarted(result.fileCount);
-    if (result.fileCount == 0) {
+    // A whole tree's entries are known as it is walked; its subdirectories
+    // may hold files when the listed directory has none selected.
+    feedback.runStarted(request.wholeTree ? -1 : result.fileCount);
+    if (result.fileCount == 0 && !request.wholeTree) {
         feedback.report(NothingSelected{});
         return result;
     }
@@ -77,6 +81,9 @@ RunResult DocumentRun::run()
         feedback.report(OutputFailed{outputPath, failure.code});
         result.outcome = RunOutcome::Failed;
         return result;
+    } catch (const RunCancelled &) {
+        result.outcome = RunOutcome::Cancelled;
+        return result;
     }
     result.outcome = RunOutcome::Completed;
     // Where it was written, also when the name field held a path of its own.
@@ -103,9 +110,13 @@ void DocumentRun::writeDocument(const QString &outputPath, ThumbnailBatch *thumb
     const std::unique_ptr<OutputFile> file = outputFactory(outputPath);
     if (!file->open())
         throw OutputFailure{file->error()};
+    const FactsWanted wanted = factsWanted(request);
+    if (request.wholeTree) {
+        writeTreeDocument(request, wanted, feedback, *file, outputPath, thumbnails, result);
+        return;
+    }
     // The files are opened on other threads while this one writes.
     const DirectoryFiles files(request.directory);
-    const FactsWanted wanted = factsWanted(request);
     std::optional<EntryFactsAhead> ahead;
     if (wanted.any())
         ahead.emplace(files, request.selectedNames, wanted);
@@ -139,6 +150,8 @@ void DocumentRun::writeDocument(const QString &outputPath, ThumbnailBatch *thumb
     }
     int position = 0;
     for (const FileName &name : request.selectedNames) {
+        if (feedback.cancelRequested())
+            throw RunCancelled{};
         ++position;
         feedback.entryWritten(position);
         const EntryFacts &facts = ahead ? ahead->at(position - 1) : nothingWanted;
@@ -148,6 +161,7 @@ void DocumentRun::writeDocument(const QString &outputPath, ThumbnailBatch *thumb
     }
     result.totalBytes = entries.totalBytes();
     page.writeTail(result.fileCount, result.subdirectoryCount, result.totalBytes);
+    out.flush();
     if (!file->commit())
         throw OutputFailure{file->error()};
 }

@@ -49,7 +49,7 @@ bool EntryFactsAhead::mayTakeNext() const
 
 void EntryFactsAhead::work()
 {
-    const std::unique_ptr<BatchOpener> opener = makeBatchOpener(files);
+    const std::unique_ptr<BatchOpener> opener = makeBatchOpener();
     std::unique_lock lock(mutex);
     for (;;) {
         roomAhead.wait(lock, [this] { return stopping || nextChunk >= chunkCount || mayTakeNext(); });
@@ -67,7 +67,7 @@ void EntryFactsAhead::work()
 void EntryFactsAhead::gather(BatchOpener &opener, qsizetype chunk)
 {
     const qsizetype first = chunk * kChunkSize;
-    gatherEntryFacts(opener, names, first, qMin(first + kChunkSize, names.size()), wanted,
+    gatherEntryFacts(opener, files, names, first, qMin(first + kChunkSize, names.size()), wanted,
                      gathered[size_t(chunk % kSlotCount)]);
 }
 
@@ -80,14 +80,20 @@ const EntryFacts &EntryFactsAhead::at(qsizetype index)
         std::unique_lock lock(mutex);
         freedBefore = chunk;
         roomAhead.notify_all();
-        if (nextChunk == chunk) {
-            ++nextChunk;
+        // While a worker gathers the chunk needed, the writer gathers one
+        // further ahead rather than wait: both cores work on the facts.
+        while (slotChunk[size_t(chunk % kSlotCount)] != chunk) {
+            if (nextChunk != chunk && !mayTakeNext()) {
+                chunkReady.wait(lock);
+                continue;
+            }
+            const qsizetype taken = nextChunk++;
             lock.unlock();
             if (!writerOpener)
-                writerOpener = makeBatchOpener(files);
-            gather(*writerOpener, chunk);
-        } else {
-            chunkReady.wait(lock, [&] { return slotChunk[size_t(chunk % kSlotCount)] == chunk; });
+                writerOpener = makeBatchOpener();
+            gather(*writerOpener, taken);
+            lock.lock();
+            slotChunk[size_t(taken % kSlotCount)] = taken;
         }
         writerChunk = chunk;
     }

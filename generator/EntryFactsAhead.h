@@ -3,8 +3,8 @@
 // while the calling thread writes it. Workers take the names in chunks, in
 // list order and at most a few chunks ahead of the writer, so memory stays
 // small however long the list. The writer takes the facts in list order;
-// when the chunk it needs is not taken yet it gathers it itself, so one
-// core loses nothing and two share the work. Messages, questions and the
+// until the chunk it needs is ready it gathers the next chunk nobody has
+// taken, so one core loses nothing and two share the work. Messages, questions and the
 // page stay with the writer: workers only open files and read headers.
 
 #include "generator/BatchOpener.h"

@@ -44,8 +44,8 @@ std::optional<PictureSize> probe(PictureClass kind, QIODevice &in, bool modern)
 
 } // namespace
 
-void gatherEntryFacts(BatchOpener &opener, const FileNames &names, qsizetype first, qsizetype end,
-                      const FactsWanted &wanted, std::vector<EntryFacts> &facts)
+void gatherEntryFacts(BatchOpener &opener, const DirectoryFiles &directory, const FileNames &names, qsizetype first,
+                      qsizetype end, const FactsWanted &wanted, std::vector<EntryFacts> &facts)
 {
     facts.assign(size_t(end - first), EntryFacts());
     std::vector<FileToOpen> files;
@@ -61,7 +61,7 @@ void gatherEntryFacts(BatchOpener &opener, const FileNames &names, qsizetype fir
         entryOf.push_back(size_t(i - first));
         kinds.push_back(kind);
     }
-    opener.openAll(files, [&](size_t file, const OpenedFileFacts &opened, QIODevice *in) {
+    opener.openAll(directory, files, [&](size_t file, const OpenedFileFacts &opened, QIODevice *in) {
         EntryFacts &entry = facts[entryOf[file]];
         entry.opened = opened.ok;
         entry.osError = opened.osError;

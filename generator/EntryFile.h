@@ -12,6 +12,7 @@
 #include <vector>
 
 class BatchOpener;
+class DirectoryFiles;
 
 // What a run's entries need, the same for all of them.
 struct FactsWanted {
@@ -30,7 +31,7 @@ struct EntryFacts {
     std::optional<PictureSize> pictureSize;  // when its header gave one
 };
 
-// The facts of names[first] to names[end - 1], into facts. Each file is
-// opened once, and only when anything of it is wanted.
-void gatherEntryFacts(BatchOpener &opener, const FileNames &names, qsizetype first, qsizetype end,
-                      const FactsWanted &wanted, std::vector<EntryFacts> &facts);
+// The facts of names[first] to names[end - 1] of directory, into facts.
+// Each file is opened once, and only when anything of it is wanted.
+void gatherEntryFacts(BatchOpener &opener, const DirectoryFiles &directory, const FileNames &names, qsizetype first,
+                      qsizetype end, const FactsWanted &wanted, std::vector<EntryFacts> &facts);

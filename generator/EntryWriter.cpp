@@ -8,6 +8,8 @@
 #include "generator/ThumbnailMarkup.h"
 #include "platform/core/NativePaths.h"
 
+#include <QDir>
+
 namespace {
 
 int decimalDigits(qint64 value)
@@ -30,10 +32,30 @@ ThumbnailResult noThumbnail()
 EntryWriter::EntryWriter(const DocumentRequest &page, PageOutput &output, RunFeedback &runFeedback,
                          PlainTextColumns plainTextColumns)
     : request(page), out(output), feedback(runFeedback), columns(plainTextColumns),
-      dirPath(withTrailingSeparator(request.directory, nativePathStyle())), shownPath(htmlText(readableText(dirPath))),
-      urlPrefix(linkText(fileUrlPrefix(dirPath, nativePathStyle()).toUtf8())),
-      locale(QLocale::system())
+      dirPath(withTrailingSeparator(request.directory, nativePathStyle())),
+      rootShownPath(htmlText(readableText(dirPath))),
+      rootUrlPrefix(linkText(fileUrlPrefix(dirPath, nativePathStyle()).toUtf8())), locale(QLocale::system())
 {
+    shownPath = rootShownPath;
+    urlPrefix = rootUrlPrefix;
+}
+
+void EntryWriter::enterDirectory(const FileName &path, PlainTextColumns sectionColumns)
+{
+    columns = sectionColumns;
+    if (path.isEmpty()) {
+        shownPath = rootShownPath;
+        urlPrefix = rootUrlPrefix;
+        linkPrefix.clear();
+        pathPrefix.clear();
+        return;
+    }
+    pathPrefix = path.bytes() + '/';
+    // Each name of the path encoded on its own: a name never holds a '/'.
+    linkPrefix = relativeLink(pathPrefix);
+    urlPrefix = rootUrlPrefix + linkText(pathPrefix);
+    const QString shown = QDir::toNativeSeparators(path.readable()) + pathSeparator(nativePathStyle());
+    shownPath = rootShownPath + htmlText(shown);
 }
 
 void EntryWriter::writeEntry(const FileName &entryName, const EntryFacts &entryFacts)
@@ -48,11 +70,17 @@ void EntryWriter::writeEntry(const FileName &entryName, const EntryFacts &entryF
         if (const std::optional<PictureSize> size = pictureSize(); size && size->width != 0)
             pictureWidth = shrunkWidth(size->width);
     }
+    // Plain text has no link.
+    const bool linked = request.settings.entryMode != EntryMode::PlainText;
     if (request.settings.linkStyle == LinkStyle::Absolute)
         writeBody(request.settings.showPath ? shownPath + htmlName(entryName) : htmlName(entryName),
-                  urlPrefix + linkText(entryName.bytes()), pictureWidth);
-    else
+                  linked ? urlPrefix + linkText(entryName.bytes()) : QByteArray(), pictureWidth);
+    else if (!linked)
+        writeBody(htmlName(entryName), QByteArray(), pictureWidth);
+    else if (linkPrefix.isEmpty())
         writeBody(htmlName(entryName), relativeLink(entryName.bytes()), pictureWidth);
+    else
+        writeBody(htmlName(entryName), linkPrefix + linkText(entryName.bytes()), pictureWidth);
     writeDetails();
     lineBreak();
 }
@@ -119,7 +147,8 @@ void EntryWriter::writeDetails()
                 total += size;
             if (aligned())
                 out.pad(11 - decimalDigits(size));
-            out.put(QByteArray::number(size) + " Bytes");
+            out.putNumber(size);
+            out.put(" Bytes");
         }
     }
     if (request.fileDate) {
@@ -127,7 +156,7 @@ void EntryWriter::writeDetails()
             reportUnreadable();
         } else {
             leadIn(Detail::Date);
-            out.put(htmlAscii(modifiedText(facts->modifiedSecs)));
+            out.put(modifiedText(facts->modifiedSecs));
         }
     }
     if (request.pictureSize) {
@@ -200,15 +229,16 @@ void EntryWriter::reportUnreadable()
 {
     if (unreadableReported)
         return;
-    feedback.report(FileUnreadable{*name, facts->osError});
+    feedback.report(FileUnreadable{pathPrefix.isEmpty() ? *name : FileName(pathPrefix + name->bytes()), facts->osError});
     unreadableReported = true;
 }
 
-QString EntryWriter::modifiedText(qint64 modifiedSecs)
+const QByteArray &EntryWriter::modifiedText(qint64 modifiedSecs)
 {
-    if (lastModified != modifiedSecs) {
-        lastModifiedText = dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale);
-        lastModified = modifiedSecs;
+    ModifiedText &slot = modifiedTexts[size_t(quint64(modifiedSecs) % modifiedTexts.size())];
+    if (slot.secs != modifiedSecs) {
+        slot.text = htmlAscii(dateText(QDateTime::fromSecsSinceEpoch(modifiedSecs), locale));
+        slot.secs = modifiedSecs;
     }
-    return lastModifiedText;
+    return slot.text;
 }

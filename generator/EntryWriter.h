@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class PageOutput;
@@ -27,6 +28,10 @@ class EntryWriter {
 public:
     EntryWriter(const DocumentRequest &request, PageOutput &out, RunFeedback &feedback, PlainTextColumns columns);
 
+    // A whole tree: the entries that follow are in the directory at path
+    // below the listed directory ('/' between names; empty for the listed
+    // one), with its section's columns.
+    void enterDirectory(const FileName &path, PlainTextColumns sectionColumns);
     // Picture mode with thumbnails: each entry takes its result from batch,
     // to which the entries were added in page order.
     void takeThumbnailsFrom(ThumbnailBatch *batch) { thumbnails = batch; }
@@ -52,17 +57,22 @@ private:
     void leadIn(Detail detail);
     void lineBreak();
     void reportUnreadable();
-    QString modifiedText(qint64 modifiedSecs);
+    const QByteArray &modifiedText(qint64 modifiedSecs);
     bool aligned() const;
     bool isTable() const { return request.settings.table.isTable(); }
 
     const DocumentRequest &request;
     PageOutput &out;
     RunFeedback &feedback;
-    const PlainTextColumns columns;
-    const QString dirPath;       // the listed directory and its separator
-    const QByteArray shownPath;  // the same as the page shows it
-    const QByteArray urlPrefix;  // for absolute links, percent-encoded
+    PlainTextColumns columns;
+    const QString dirPath;           // the listed directory and its separator
+    const QByteArray rootShownPath;  // the same as the page shows it
+    const QByteArray rootUrlPrefix;  // for absolute links, percent-encoded
+    // The entries' directory (a whole tree's subdirectory, or the listed one).
+    QByteArray shownPath;   // as the page shows it, with its separator
+    QByteArray urlPrefix;   // its absolute link, percent-encoded, with '/'
+    QByteArray linkPrefix;  // its relative link with '/'; empty for the listed directory
+    QByteArray pathPrefix;  // its path below the listed directory with '/', for what is reported
     QLocale locale;
     qint64 total = 0;
 
@@ -74,7 +84,11 @@ private:
     ThumbnailResult thumbnail;
 
     // Files written together share their time stamps, and converting to
-    // local time asks the system for the time zone: the last text is reused.
-    std::optional<qint64> lastModified;
-    QString lastModifiedText;
+    // local time asks the system for the time zone: the texts of recent
+    // times are kept, each in the slot its time picks.
+    struct ModifiedText {
+        std::optional<qint64> secs;
+        QByteArray text;
+    };
+    std::array<ModifiedText, 512> modifiedTexts;
 };

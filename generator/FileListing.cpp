@@ -1,46 +1,10 @@
 #include "generator/FileListing.h"
 
 #include "generator/DirectoryAccess.h"
-#include "generator/ReadableFileName.h"
+#include "generator/NameMask.h"
 #include "generator/SortedNames.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
-
-namespace {
-
-// The mask's patterns as QDir applies them: wildcards, letter case ignored.
-class NameMask {
-public:
-    explicit NameMask(const QStringList &patterns) : everything(patterns.contains(QStringLiteral("*")))
-    {
-        for (const QString &p : patterns) {
-            const auto re = QRegularExpression::fromWildcard(p, Qt::CaseInsensitive);
-            expressions << re;
-            if (p.startsWith(QLatin1Char('.')))
-                hiddenExpressions << re;
-        }
-    }
-    bool matches(QByteArrayView name) const
-    {
-        const bool hidden = isHiddenName(name);
-        if (everything && !hidden)
-            return true;
-        const QList<QRegularExpression> &wanted = hidden ? hiddenExpressions : expressions;
-        if (wanted.isEmpty())
-            return false;
-        const QString text = readableFileName(name);
-        return std::any_of(wanted.begin(), wanted.end(), [&](const QRegularExpression &re) { return re.match(text).hasMatch(); });
-    }
-
-private:
-    bool everything;  // "*" matches every name that is not hidden: no expression needs asking
-    QList<QRegularExpression> expressions;
-    QList<QRegularExpression> hiddenExpressions;  // of the patterns beginning with a dot
-};
-
-} // namespace
 
 QStringList maskPatterns(const QString &mask)
 {

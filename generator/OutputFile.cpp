@@ -40,6 +40,9 @@ public:
 
     bool write(QByteArrayView bytes) override
     {
+        // A large piece (a whole tree's sections) goes straight through.
+        if (bytes.size() >= kChunk)
+            return flush() && writeThrough(bytes);
         buffer.append(bytes);
         return buffer.size() < kChunk || flush();
     }
@@ -65,12 +68,19 @@ private:
     {
         if (buffer.isEmpty())
             return true;
+        if (!writeThrough(buffer))
+            return false;
+        buffer.resize(0);  // keeps the capacity for the next chunk
+        return true;
+    }
+
+    bool writeThrough(QByteArrayView bytes)
+    {
         clearLastOsError();
-        if (file.write(buffer) != buffer.size()) {
+        if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
             code = osErrorOrGeneric();
             return false;
         }
-        buffer.resize(0);  // keeps the capacity for the next chunk
         return true;
     }
 

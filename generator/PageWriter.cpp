@@ -8,6 +8,12 @@
 
 void PageWriter::writeHead()
 {
+    writePageTop();
+    openList();
+}
+
+void PageWriter::writePageTop()
+{
     out.putLine("<HTML>");
     out.putLine("<HEAD>");
     out.putLine("<TITLE>");
@@ -28,6 +34,10 @@ void PageWriter::writeHead()
         out.putLine("<H1>" + htmlAscii(*request.texts.heading) + "</H1>");
     if (isPlainText())
         out.putLine("<FONT FACE = \"Courier New\">");
+}
+
+void PageWriter::openList()
+{
     if (isTable()) {
         // The script keeps the number of columns when it re-flows the cells.
         const QByteArray list = request.searchable
@@ -97,14 +107,30 @@ void PageWriter::closeCell(int position, int entryCount)
         out.putLine("</TR>");
 }
 
+void PageWriter::closeList()
+{
+    if (isTable())
+        out.putLine("</TABLE>");
+    else if (request.searchable)
+        out.putLine("</UL>");
+}
+
 void PageWriter::writeTail(int entryCount, int subdirectoryCount, qint64 totalBytes)
 {
-    if (request.searchable && !isTable())
-        out.putLine("</UL>");
+    // Only a page without a table has a totals line: closing the list
+    // first keeps the order of both kinds of page.
+    closeList();
+    writePageEnd(entryCount, subdirectoryCount, totalBytes);
+}
+
+void PageWriter::writePageEnd(qint64 entryCount, int subdirectoryCount, qint64 totalBytes)
+{
     if (isPlainText() && !isTable()) {
         out.putLine("<BR>");
         QByteArray totals;
-        if (request.showSubdirectories) {
+        // A whole tree's totals count its directories whether or not each
+        // section lists its subdirectories.
+        if (request.showSubdirectories || request.wholeTree) {
             if (subdirectoryCount == 1)
                 totals += "1 Directory, ";
             else if (subdirectoryCount >= 2)
@@ -115,8 +141,6 @@ void PageWriter::writeTail(int entryCount, int subdirectoryCount, qint64 totalBy
             totals += ", " + QByteArray::number(totalBytes) + " Bytes";
         out.putLine(totals);
     }
-    if (isTable())
-        out.putLine("</TABLE>");
     if (isPlainText())
         out.putLine("</FONT>");
     if (request.center)

@@ -16,6 +16,11 @@ public:
     PageWriter(const DocumentRequest &page, PageOutput &output) : request(page), out(output) {}
 
     void writeHead();
+    // A page of several lists (a whole tree): the head without the list,
+    // and each list opened and closed on its own.
+    void writePageTop();
+    void openList();
+    void closeList();
     // Around the entry at position (counted from 1) of entryCount. facts:
     // the entry's data attributes, each with its leading blank; they go into
     // the cell, or without a table into the list item a searchable page
@@ -23,6 +28,8 @@ public:
     void openCell(int position, QByteArrayView facts = {});
     void closeCell(int position, int entryCount);
     void writeTail(int entryCount, int subdirectoryCount, qint64 totalBytes);
+    // The tail after the last list: the totals line and the closing tags.
+    void writePageEnd(qint64 entryCount, int subdirectoryCount, qint64 totalBytes);
 
     // A searchable page without a table holds its entries in lists of at
     // most this many.

@@ -10,6 +10,7 @@
 #include "generator/FileName.h"
 #include "generator/ThumbnailBatch.h"
 
+#include <QList>
 #include <QString>
 
 #include <variant>
@@ -36,6 +37,17 @@ struct OutputFailed {
     int osError = 0;  // errno or GetLastError
 };
 
+// A whole tree: directories that could not be opened or read (no
+// permission, vanished while the run went on). Each is named in the page
+// as not readable; the run went on. Once, after the document is written.
+struct DirectoriesUnreadable {
+    struct Directory {
+        FileName path;    // below the listed directory, '/' between names; "." for the listed one
+        int osError = 0;  // errno or GetLastError
+    };
+    QList<Directory> directories;  // in page order
+};
+
 // A page with thumbnails: the pictures that got none, each shown at full
 // size as without thumbnails. Once, after the document is written. A
 // thumbnail folder that could not be used gives every picture the problem
@@ -45,7 +57,8 @@ struct ThumbnailsMissing {
     QList<MissingThumbnail> pictures; // in page order
 };
 
-using RunEvent = std::variant<NothingSelected, DirectoryGone, FileUnreadable, OutputFailed, ThumbnailsMissing>;
+using RunEvent = std::variant<NothingSelected, DirectoryGone, FileUnreadable, OutputFailed, DirectoriesUnreadable,
+                              ThumbnailsMissing>;
 
 // A file stands where the document goes.
 struct ReplaceQuestion {
@@ -56,10 +69,20 @@ struct ReplaceQuestion {
 class RunFeedback {
 public:
     virtual ~RunFeedback() = default;
-    // The run begins: progress is 0 of entryCount.
+    // The run begins: progress is 0 of entryCount; -1 for a whole tree,
+    // whose entries are not known ahead.
     virtual void runStarted(int entryCount) = 0;
-    // Another entry is written; done counts from 1. A window repaints here.
+    // Another entry is written; done counts from 1 (in a whole tree, over
+    // all its directories). A window repaints here.
     virtual void entryWritten(int done) = 0;
+    // A whole tree: the section of another directory begins; directories
+    // counts them from 1, the listed directory.
+    virtual void directoryStarted(int directories) { Q_UNUSED(directories); }
+    // Asked between entries and between directories, from the run's thread:
+    // true ends the run as cancelled, an existing document as it was and
+    // nothing of the run left behind. A front end sets it from a button, a
+    // key or a signal handler, whatever thread that runs on.
+    virtual bool cancelRequested() { return false; }
     // Something happened that the user is to hear of (see each event for
     // whether the run goes on).
     virtual void report(const RunEvent &event) = 0;

@@ -9,6 +9,7 @@ enum class RunOutcome {
     NoSelection,  // nothing was selected (reported as NothingSelected)
     Declined,     // the user kept the existing document
     Failed,       // the directory was gone or the output failed (reported); an existing document is untouched
+    Cancelled,    // the front end asked the run to stop (not reported); an existing document is untouched
 };
 
 struct RunResult {
@@ -16,6 +17,6 @@ struct RunResult {
     QString outputPath;     // the file written, or that would have been
     QString documentPath;   // completed: the document as the browser button names it
     int fileCount = 0;      // entries written
-    int subdirectoryCount = 0;
+    int subdirectoryCount = 0;  // on a whole tree's page, its directories below the listed one
     qint64 totalBytes = 0;  // sizes of link and plain-text entries
 };

@@ -13,9 +13,9 @@
 
 namespace {
 
-QString translated(const char *source)
+QString translated(const char *source, int n = -1)
 {
-    return QCoreApplication::translate("WindowRunFeedback", source);
+    return QCoreApplication::translate("WindowRunFeedback", source, nullptr, n);
 }
 
 // Named in full up to this many; the rest are counted.
@@ -113,6 +113,15 @@ void WindowRunFeedback::report(const RunEvent &event)
             [](const OutputFailed &failed) {
                 return std::pair(MessageType::Error, outputErrorText(failed.osError, failed.path) + QLatin1Char('\r')
                                                          + readableText(QDir::toNativeSeparators(failed.path)));
+            },
+            // A whole tree: one box for all.
+            [](const DirectoriesUnreadable &unreadable) {
+                QStringList paths;
+                for (const DirectoriesUnreadable::Directory &dir : unreadable.directories)
+                    paths << dir.path.readable();
+                return std::pair(MessageType::Warning,
+                                 translated("%n directories not readable:\r", int(paths.size()))
+                                     + paths.join(QLatin1Char('\r')));
             },
             [](const ThumbnailsMissing &missing) { return std::pair(MessageType::Warning, thumbnailsMissingText(missing)); },
         },

@@ -2,6 +2,7 @@
 // with a settings file of the test's own so nothing beside the binary is read.
 
 #include "cli/CliArguments.h"
+#include "cli/CliCancel.h"
 #include "cli/CliFeedback.h"
 #include "cli/CliProgress.h"
 #include "cli/CliRun.h"
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <cstdio>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -134,6 +136,8 @@ private slots:
         row("named file left out by the filter", {"--filter", "*.gif", "%LIST", "a.txt"}, 1, "a.txt");
         row("document cannot be created", {"--name", "missing/index", "%LIST"}, 1, "Invalid filename");
         row("name after --", {"%LIST", "--", "-a.txt"}, 1, "-a.txt: not in the file list");
+        row("depth without the whole tree", {"--max-depth", "1", "%LIST"}, 2, "--max-depth needs --recursive");
+        row("whole tree, nothing selected at its top", {"--recursive", "--filter", "*.none", "%LIST"}, 0, "/list/");
         row("settings file that never ends", {"--settings", "/dev/urandom", "%LIST"}, 1,
             "The settings file /dev/urandom is not a regular file and is not read");
     }
@@ -252,6 +256,40 @@ private slots:
         std::free(text);
     }
 
+    // A whole tree's progress counts directories and files; its end-of-run
+    // report is a line per directory.
+    void treeProgressAndReports()
+    {
+        char *text = nullptr;
+        size_t size = 0;
+        FILE *stream = open_memstream(&text, &size);
+        {
+            CliProgress progress(true, stream);
+            CliFeedback feedback(false, progress, stream);
+            feedback.runStarted(-1);
+            feedback.directoryStarted(1);
+            feedback.entryWritten(1);  // too soon to show
+            feedback.report(DirectoriesUnreadable{{{FileName("a/b\x1b"), EACCES}}});
+        }
+        std::fclose(stream);
+        const QByteArray line = "\rCreating document: 1 directory, 0 files";
+        QCOMPARE(QByteArray(text, qsizetype(size)),
+                 line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
+                     + "quorvant-cli: warning: Directory not readable (File access denied), named in the page as such: a/b\\x1B\n");
+        std::free(text);
+    }
+
+    // Ctrl-C and SIGTERM ask the run to stop (it then ends with status 130).
+    void signalsCancel()
+    {
+        for (const int signal : {SIGINT, SIGTERM}) {
+            const CancelOnSignals guard;
+            QVERIFY(!cancelSignalled());
+            std::raise(signal);
+            QVERIFY(cancelSignalled());
+        }
+    }
+
     // What each option does to the page, over the settings file's defaults
     // (three columns, border 9 and "left" out of range, background 255).
     void optionsReachThePage_data()
@@ -279,6 +317,10 @@ private slots:
                               "<IMG WIDTH = \"200\" SRC=\"file://%LIST/photo.jpg\"></A><BR><BR>\r\n<STRONG>%LIST/photo.jpg</STRONG>"
                               "<BR>\r\nJPEG 1600x1200</TD>"}
             << QByteArrayList{"Directory"};
+        QTest::newRow("whole tree, a directory left out")
+            << QStringList{"--mode", "link", "--recursive", "--exclude", "AL*", "%LIST"}
+            << QByteArrayList{">.</A>, 6 Files<BR>", "<DIV ID=\"d1\">\r\n<H2>Beta</H2>\r\n</DIV>\r\n</BODY>"}
+            << QByteArrayList{"alpha"};
         QTest::newRow("named files in list order, each once")
             << QStringList{"--mode", "text", "--columns", "0", "%LIST", "c.txt", "notes.dat", "a.txt", "c.txt"}
             << QByteArrayList{">\r\na.txt<BR>\r\nc.txt<BR>\r\nnotes.dat<BR>\r\n<BR>\r\n3 Files\r\n"} << QByteArrayList{"b.txt"};

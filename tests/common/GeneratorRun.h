@@ -18,9 +18,12 @@ struct RecordingFeedback final : RunFeedback {
     QStringList events;
     QStringList questions;  // the file names asked about
     QList<bool> answers;    // taken in order; no when none is left
+    int entries = 0;        // written so far
+    int cancelAfter = -1;   // entries after which the run is asked to stop; -1: never
 
     void runStarted(int) override {}
-    void entryWritten(int) override {}
+    void entryWritten(int done) override { entries = done; }
+    bool cancelRequested() override { return cancelAfter >= 0 && entries >= cancelAfter; }
     void report(const RunEvent &event) override
     {
         events << std::visit(RunEventVisitor{
@@ -28,6 +31,12 @@ struct RecordingFeedback final : RunFeedback {
                                  [](const DirectoryGone &e) { return "gone " + e.directory; },
                                  [](const FileUnreadable &e) { return QStringLiteral("unreadable %1 %2").arg(e.name.readable()).arg(e.osError); },
                                  [](const OutputFailed &e) { return QStringLiteral("failed %1 %2").arg(e.path).arg(e.osError); },
+                                 [](const DirectoriesUnreadable &e) {
+                                     QStringList dirs;
+                                     for (const auto &d : e.directories)
+                                         dirs << QStringLiteral("%1 %2").arg(d.path.readable()).arg(d.osError);
+                                     return QStringLiteral("unreadable directories ") + dirs.join(QLatin1Char(','));
+                                 },
                                  [](const ThumbnailsMissing &e) {
                                      QStringList pictures;
                                      for (const MissingThumbnail &m : e.pictures)

@@ -1,10 +1,15 @@
 // The generator over random option sets on a small directory made anew for
 // each input: files with hostile names and picture-like contents, some
 // listed but missing, subdirectories, an existing document, scripted
-// answers and an output failure at a chosen step. It checks what a user
-// relies on: the run ends, an existing document survives a failed or
-// declined run, no stray file is left, and every link on the page names
-// its file.
+// answers and an output failure at a chosen step; or a whole tree of it,
+// with files in the subdirectories and below them, links back up, a depth
+// limit, leave-out patterns and a run asked to stop. It checks what a user
+// relies on: the run ends, an existing document survives a failed, declined
+// or cancelled run, no stray file is left, and every link on the page names
+// its file, each file once, in page order.
+#include "generator/FileListing.h"
+#include "generator/NameMask.h"
+#include "generator/SortedNames.h"
 #include "tests/common/FailingFiles.h"
 #include "tests/common/GeneratorRun.h"
 #include "tests/fuzz/FuzzInput.h"
@@ -16,6 +21,9 @@
 #include <algorithm>
 #include <cerrno>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 namespace {
 
 const QList<QByteArray> kNames = {
@@ -25,6 +33,8 @@ const QList<QByteArray> kNames = {
 const QStringList kSubdirs = {"Alpha", "beta", "Gamma dir", ".hidden", "x<y>"};
 const QStringList kDocumentNames = {"", "index", "page.htm", "missing/inner", "taken", QString(250, QLatin1Char('n'))};
 const QStringList kAligns = {"LEFT", "CENTER", "RIGHT", "TOP", "MIDDLE", "BOTTOM"};
+const QStringList kFilters = {"*.*", "*.gif;*.JPG", "*.txt"};
+const QStringList kLeaveOut = {"*.gif", "beta", "x<y>", "inner", "README"};
 
 QByteArray fileContent(FuzzInput &in)
 {
@@ -41,6 +51,45 @@ QByteArray fileContent(FuzzInput &in)
 QString text(FuzzInput &in) { return QString::fromUtf8(in.chunk()); }
 
 QByteArray percentDecoded(const QByteArray &value) { return QByteArray::fromPercentEncoding(value); }
+
+// The files a whole tree lists below path (below root), in page order:
+// read with the system's own calls, so every name keeps its bytes.
+void treeFiles(const QByteArray &root, const QByteArray &path, int depth, const DocumentRequest &q,
+               QList<QByteArray> &out)
+{
+    const NameMask filter(maskPatterns(q.filter)), leaveOut(q.leaveOut);
+    SortedNames files, dirs;
+    QSet<QByteArray> links;
+    const QByteArray here = path.isEmpty() ? root : root + '/' + path;
+    if (DIR *d = ::opendir(here.constData())) {
+        while (const dirent *e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            struct stat st;
+            if (name == "." || name == ".." || leaveOut.matchesAny(name) || ::stat((here + '/' + name).constData(), &st) != 0)
+                continue;
+            if (S_ISDIR(st.st_mode)) {
+                if (name.startsWith('.'))
+                    continue;
+                struct stat lst;
+                if (::lstat((here + '/' + name).constData(), &lst) == 0 && S_ISLNK(lst.st_mode))
+                    links.insert(name);  // a link is named, not entered
+                dirs.add(name);
+            } else if (S_ISREG(st.st_mode) && filter.matches(name)) {
+                files.add(name);
+            }
+        }
+        ::closedir(d);
+    }
+    const QByteArray prefix = path.isEmpty() ? QByteArray() : path + '/';
+    if (!path.isEmpty()) {
+        for (const FileName &f : files.take())
+            out << prefix + f.bytes();
+    }
+    for (const FileName &sub : dirs.take()) {
+        if (!links.contains(sub.bytes()) && (q.maxDepth < 0 || depth < q.maxDepth))
+            treeFiles(root, prefix + sub.bytes(), depth + 1, q, out);
+    }
+}
 
 } // namespace
 
@@ -104,12 +153,37 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     if (failAt)
         r.outputFactory = [failAt](const QString &path) { return std::make_unique<FailingOutputFile>(path, failAt); };
 
+    q.wholeTree = in.flag();
+    if (q.wholeTree) {
+        q.maxDepth = in.below(4) - 1;
+        q.filter = kFilters.at(in.below(int(kFilters.size())));
+        for (const QString &pattern : kLeaveOut) {
+            if (in.flag())
+                q.leaveOut << pattern;
+        }
+        for (const QString &sub : kSubdirs) {
+            if (!QFileInfo(r.path(sub)).isDir())
+                continue;
+            for (const QByteArray &name : kNames) {
+                if (in.below(4) == 0)
+                    testfiles::writeNamed(r.path(sub), name, fileContent(in));
+            }
+            if (in.flag() && QDir(dir).mkdir(sub + "/inner")) {
+                const QByteArray &name = kNames.at(in.below(int(kNames.size())));  // before the content, on any compiler
+                testfiles::writeNamed(r.path(sub + "/inner"), name, in.chunk());
+            }
+            if (in.flag())
+                QFile::link(QStringLiteral(".."), r.path(sub + "/up"));
+        }
+    }
+    r.feedback.cancelAfter = in.flag() ? in.below(8) : -1;
+
     const QStringList before = dirEntries(dir);
     const RunResult result = r.go();
     const QStringList after = dirEntries(dir);
     const QByteArray page = r.page(document);
 
-    FUZZ_CHECK((result.outcome == RunOutcome::NoSelection) == q.selectedNames.isEmpty());
+    FUZZ_CHECK((result.outcome == RunOutcome::NoSelection) == (q.selectedNames.isEmpty() && !q.wholeTree));
     if (result.outcome != RunOutcome::Completed) {
         // Nothing made, nothing lost.
         FUZZ_CHECK(after == before);
@@ -125,12 +199,20 @@ int fuzzGenerator(const uint8_t *data, size_t size)
     }
 
     if (result.outcome == RunOutcome::Completed && !hostileHead) {
-        // Every link and picture source, percent-decoded, is the file's name.
+        // Every link and picture source, percent-decoded, is the file's name
+        // (in a whole tree its path), in page order.
         QList<QByteArray> names;
-        for (const FileName &name : std::as_const(q.selectedNames))
-            names << name.bytes();
+        const NameMask leaveOut(q.leaveOut);
+        for (const FileName &name : std::as_const(q.selectedNames)) {
+            if (!q.wholeTree || !leaveOut.matchesAny(name.bytes()))
+                names << name.bytes();
+        }
+        if (q.wholeTree)
+            treeFiles(QFile::encodeName(dir), QByteArray(), 0, q, names);
         const QByteArray base = absolute ? "file://" + dir.toUtf8() + "/" : QByteArray();
-        const QList<QByteArray> hrefs = attributeValues(page, "HREF"), srcs = attributeValues(page, "SRC");
+        QList<QByteArray> hrefs = attributeValues(page, "HREF");
+        hrefs.removeIf([](const QByteArray &href) { return href.startsWith('#'); });  // the contents list's
+        const QList<QByteArray> srcs = attributeValues(page, "SRC");
         const bool linked = mode == 2 || (mode == 0 && q.pictureAsLink);
         FUZZ_CHECK(hrefs.size() == (linked ? names.size() : 0));
         FUZZ_CHECK(srcs.size() == (mode == 0 ? names.size() : 0));

@@ -145,6 +145,23 @@ QByteArray resolvedPath(const QByteArray &value, const QByteArray &pageDir)
     return pageDir + '/' + (value.startsWith("./") ? decoded.mid(2) : decoded);
 }
 
+// The same for a whole tree's link, whose path may hold directories: each
+// of its names must stay a name ('/' only between them, no "." or "..").
+QByteArray resolvedTreePath(const QByteArray &value, const QByteArray &pageDir)
+{
+    // The characters a one-directory page's link may hold, '/' aside.
+    if (resolvedPath(QByteArray(value).replace('/', '_'), pageDir).isEmpty())
+        return {};
+    if (value.startsWith("file://"))
+        return QByteArray::fromPercentEncoding(value.mid(7));
+    const QByteArray relative = value.startsWith("./") ? value.mid(2) : value;
+    for (const QByteArray &name : relative.split('/')) {
+        if (name.isEmpty() || name == "." || name == "..")
+            return {};
+    }
+    return pageDir + '/' + QByteArray::fromPercentEncoding(relative);
+}
+
 } // namespace
 
 class TestHostile : public QObject {
@@ -338,6 +355,70 @@ private slots:
             manifest.append(QJsonObject{{"page", pagePath}, {"mode", kModes[mode]}, {"links", links}, {"sources", sources}});
         else
             QVERIFY(QFile::remove(pagePath));
+    }
+
+    // A whole tree of hostile names: directories with them three deep, each
+    // holding files with them. Every link and picture source names its own
+    // file, each once; the names that are not UTF-8, files and a directory,
+    // are reported once at the end.
+    void nestedNames_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("absolute");
+        for (const int mode : {0, 2})
+            for (bool absolute : {false, true})
+                QTest::addRow("%s, %s", kModes[mode], absolute ? "absolute" : "relative") << mode << absolute;
+    }
+    void nestedNames()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, absolute);
+        QVERIFY(tree.restoreVanishing());
+        const QList<QByteArray> dirs = {"sub&dir/in<ner> \"dir\"", "sub&dir/in<ner> \"dir\"/#d%20 ?;", "sub dir/ lead:x"};
+        const QList<QByteArray> names = {"amp&er.gif", "per%20cent.txt", " leading blank.txt", "trailing blank.gif ",
+                                         "javascript:alert(1).gif", "tab\there.jpg", "lf\nname.gif", "caf\xC3\xA9.gif"};
+        QSet<QByteArray> expected;
+        for (const QByteArray &dir : dirs) {
+            QVERIFY(QDir().mkpath(QFile::decodeName(tree.root() + dir)));
+            for (const QByteArray &name : names) {
+                QVERIFY(HostileTree::writeRaw(tree.root() + dir + '/' + name, HostileTree::contentFor(name)));
+                expected.insert(tree.root() + dir + '/' + name);
+            }
+        }
+        QVERIFY(HostileTree::writeRaw(tree.root() + dirs[0] + "/bad\xFF.gif", "x"));
+        expected.insert(tree.root() + dirs[0] + "/bad\xFF.gif");
+        const auto cleanUp = qScopeGuard([&] {
+            ::remove((tree.root() + dirs[0] + "/bad\xFF.gif").constData());  // a name Qt cannot spell
+            QDir(QFile::decodeName(tree.root() + "sub dir/ lead:x")).removeRecursively();
+            QDir(QFile::decodeName(tree.root() + "sub&dir/in<ner> \"dir\"")).removeRecursively();
+        });
+        GeneratorRun r;
+        DocumentRequest &q = r.request;
+        q.directory = tree.dir;
+        q.startDirectory = base + "/start";
+        q.wholeTree = q.pictureAsLink = q.fileSize = true;
+        q.settings.linkStyle = absolute ? LinkStyle::Absolute : LinkStyle::Relative;
+        q.texts.fileName = QStringLiteral(".tree-%1-%2.html").arg(kModes[mode]).arg(absolute);
+        r.mode(mode == 0 ? EntryMode::Picture : EntryMode::Link);
+        QCOMPARE(r.go().outcome, RunOutcome::Completed);
+        QCOMPARE(r.feedback.events, QStringList());
+        const QString pagePath = (absolute ? base + "/start/" : tree.dir + '/') + q.texts.fileName;
+        const QByteArray page = testfiles::read(pagePath), pageDir = QFile::encodeName(QFileInfo(pagePath).absolutePath());
+        for (const QByteArray &attr : {QByteArray("HREF"), QByteArray("SRC")}) {
+            if (attr == "SRC" && mode != 0)
+                continue;
+            QSet<QByteArray> named;
+            for (const QByteArray &value : attributeValues(page, attr)) {
+                const QByteArray file = value.startsWith('#') ? QByteArray() : resolvedTreePath(value, pageDir);
+                // Every link opens a file of the tree, each file once; those
+                // made here among them.
+                QVERIFY2(value.startsWith('#') || (::access(file.constData(), F_OK) == 0 && !named.contains(file)),
+                         value.constData());
+                named.insert(file);
+            }
+            QVERIFY(named.contains(expected));
+        }
+        QVERIFY(QFile::remove(pagePath));
     }
 
     // Creating, each write and the close failing in turn, and then the real

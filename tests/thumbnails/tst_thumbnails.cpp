@@ -300,6 +300,27 @@ private slots:
         QCOMPARE(modifiedMs(thumbnails[1]), bTime);
         QCOMPARE(run.feedback.events.size(), 1);
     }
+
+    // A whole tree: a subdirectory's picture has its thumbnail, named by its
+    // path; the page's own thumbnail folder is no section of it on a rerun.
+    void treeWithThumbnails()
+    {
+        GeneratorRun run;
+        run.request.wholeTree = run.request.thumbnails = true;
+        run.thumbnailFactory = [](const ThumbnailJob &job) { return makeThumbnailBatch(job); };
+        run.feedback.answers = {true};
+        QVERIFY(QDir(run.dir).mkpath("2023/x y"));
+        QVERIFY(testfiles::write(run.path("2023/x y/p.jpg"), encoded(halves(400, 300), "jpeg")));
+        run.add("notes.txt");
+        QCOMPARE(run.go().outcome, RunOutcome::Completed);
+        const QByteArray page = run.page();
+        QVERIFY2(page.contains("<A HREF=\"2023/x%20y/p.jpg\"><IMG SRC=\"quorvant_thumbnails/2023_x_y_p.jpg-"
+                               + thumbnailStem("2023/x y/p.jpg").right(12) + ".jpg\" WIDTH=\"200\" HEIGHT=\"150\" loading=\"lazy\"></A>"),
+                 page.constData());
+        QCOMPARE(run.go().outcome, RunOutcome::Completed);
+        QCOMPARE(run.page(), page);
+        QVERIFY(run.feedback.events.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestThumbnails)
