@@ -159,16 +159,15 @@ private slots:
         QStringList texts{"File access error\ra&b.txt", "Invalid filename\r" + native(dir), "Invalid filename\r" + native("/gone/x.html")};
         // Pictures without a thumbnail in one message, the first twelve named.
         ThumbnailsMissing thumbnails{dir + "/t", {{"a.jpg", ThumbnailProblem::FolderUnusable, 0}}};
-        for (int i = 0; i < 14; ++i)
+        QString named;
+        for (int i = 0; i < 14; ++i) {
             thumbnails.pictures.append({QByteArray::number(i) + ".jpg", ThumbnailProblem::TooLarge, 0});
+            named += i < 12 ? QString::number(i) + ".jpg: too large to decode\r" : QString();
+        }
         events << thumbnails;
-        texts << "The thumbnail folder " + native(dir + "/t") + " cannot be used (in use by another run, or a file not made "
-                     "by this program is in the way). The pictures are shown at full size.\rNo thumbnail was made of 14 "
-                     "picture(s), shown at full size instead:\r0.jpg: too large to decode\r1.jpg: too large to decode\r"
-                     "2.jpg: too large to decode\r3.jpg: too large to decode\r4.jpg: too large to decode\r"
-                     "5.jpg: too large to decode\r6.jpg: too large to decode\r7.jpg: too large to decode\r"
-                     "8.jpg: too large to decode\r9.jpg: too large to decode\r10.jpg: too large to decode\r"
-                     "11.jpg: too large to decode\r... and 2 more";
+        texts << "The thumbnail folder " + native(dir + "/t") + " cannot be used (in use by another run, or a file not made by this program "
+                     "is in the way). The pictures are shown at full size.\rNo thumbnail was made of 14 picture(s), shown at full size "
+                     "instead:\r" + named + "... and 2 more";
 #ifdef Q_OS_UNIX
         events << OutputFailed{dir + "/x.html", ENOSPC} << OutputFailed{dir + "/x.html", EFBIG};
         texts << "Disk full\r" + dir + "/x.html" << QStringLiteral("I/O error %1\r%2/x.html").arg(EFBIG).arg(dir);
