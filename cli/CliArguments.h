@@ -39,6 +39,8 @@ struct CliArguments {
     bool showPath = false;
     bool overwrite = false;
     bool searchable = false;
+    bool thumbnails = false;
+    int thumbnailSize = 200;
 
     std::optional<int> columns;
     std::optional<int> border;

@@ -94,5 +94,7 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     for (const QString &patterns : a.exclude)
         r.leaveOut << maskPatterns(patterns);
     r.filter = a.filter;
+    r.thumbnails = a.mode == EntryMode::Picture && a.thumbnails;
+    r.thumbnailSize = a.thumbnailSize;
     return r;
 }

@@ -7,6 +7,7 @@
 #include "platform/core/ScreenInfo.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
+#include "thumbnails/Thumbnails.h"
 #include "ui/AboutDialog.h"
 #include "ui/CompletionSound.h"
 #include "ui/DocumentOpener.h"
@@ -257,7 +258,9 @@ DocumentRequest MainWindow::documentRequest() const
 
 void MainWindow::createDocument()
 {
-    const RunResult result = DocumentRun(documentRequest(), *runFeedback).run();
+    DocumentRun run(documentRequest(), *runFeedback);
+    run.setThumbnailBatchFactory([](const ThumbnailJob &job) { return makeThumbnailBatch(job); });
+    const RunResult result = run.run();
     // A run that found its directory gone has said so; the lists leave it.
     ui->fileSelectionPanel->leaveVanishedDirectory();
     if (result.outcome != RunOutcome::Completed)

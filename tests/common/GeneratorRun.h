@@ -36,6 +36,12 @@ struct RecordingFeedback final : RunFeedback {
                                          dirs << QStringLiteral("%1 %2").arg(d.path.readable()).arg(d.osError);
                                      return QStringLiteral("unreadable directories ") + dirs.join(QLatin1Char(','));
                                  },
+                                 [](const ThumbnailsMissing &e) {
+                                     QStringList pictures;
+                                     for (const MissingThumbnail &m : e.pictures)
+                                         pictures << QString::fromUtf8(m.path) + ':' + QString::number(int(m.problem));
+                                     return "no thumbnails " + pictures.join(' ');
+                                 },
                              },
                              event);
     }
@@ -52,6 +58,7 @@ struct GeneratorRun {
     DocumentRequest request;
     RecordingFeedback feedback;
     DocumentRun::OutputFileFactory outputFactory;
+    ThumbnailBatchFactory thumbnailFactory;
 
     GeneratorRun()
     {
@@ -79,6 +86,7 @@ struct GeneratorRun {
     {
         DocumentRun run(request, feedback);
         run.setOutputFileFactory(outputFactory);
+        run.setThumbnailBatchFactory(thumbnailFactory);
         return run.run();
     }
     QByteArray page(const QString &name = QStringLiteral("quorvant.html")) const { return testfiles::read(path(name)); }
