@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "generator/DirectoryAccess.h"
 #include "generator/ReadableFileName.h"
+#include "generator/ThumbnailBatch.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -41,6 +42,10 @@ const OptionSpec kOptions[] = {
     {"picture-size", nullptr, "show the format and size of GIF and JPEG pictures"},
     {"shrink", nullptr, "picture mode: shrink pictures to fit the screen"},
     {"picture-link", nullptr, "picture mode: make each picture a link to its file"},
+    {"thumbnails", nullptr,
+     "picture mode: show each picture as a small copy linked to the picture; the copies are kept in a folder "
+     "beside the document, named after it (index_thumbnails for index.html), and reused by later runs"},
+    {"thumbnail-size", "N", "longest side of a thumbnail in pixels, 32 to 1024 (default 200)"},
     {"subdirs", nullptr, "text mode: list the subdirectories first"},
     {"modern-pictures", nullptr,
      "also read the sizes of PNG, WebP and BMP pictures and of JPEG pictures that are not JFIF (Exif and others)"},
@@ -134,6 +139,7 @@ QString readTextsAndSwitches(const QCommandLineParser &p, CliArguments &a)
         {"modern-pictures", &a.modernPictures}, {"shrink", &a.shrink}, {"picture-link", &a.pictureLink},
         {"subdirs", &a.subdirs},      {"absolute", &a.absolute}, {"show-path", &a.showPath},
         {"overwrite", &a.overwrite}, {"searchable", &a.searchable}, {"recursive", &a.recursive},
+        {"thumbnails", &a.thumbnails},
     };
     for (const auto &[name, target] : switches)
         *target = isSet(name);
@@ -179,6 +185,7 @@ QString readNumbers(const QCommandLineParser &p, CliArguments &a)
         {"border", &a.border, 0, 5},
         {"screen-width", &screenWidth, kMinScreenWidth, kMaxScreenWidth},
         {"max-depth", &a.maxDepth, 0, kMaxDepth},
+        {"thumbnail-size", &a.thumbnailSize, kMinThumbnailSide, kMaxThumbnailSide},
     };
     for (const RangeOption &r : ranges) {
         const QString name = QString::fromLatin1(r.name);

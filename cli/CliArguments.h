@@ -39,6 +39,8 @@ struct CliArguments {
     bool showPath = false;
     bool overwrite = false;
     bool searchable = false;
+    bool thumbnails = false;
+    std::optional<int> thumbnailSize;  // over the settings file's
 
     std::optional<int> columns;
     std::optional<int> border;

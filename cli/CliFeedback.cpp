@@ -7,6 +7,44 @@
 #include "platform/core/OsError.h"
 #include "platform/core/OutputErrorText.h"
 
+namespace {
+
+QString thumbnailProblemText(const MissingThumbnail &picture, const QString &folder)
+{
+    const QString why = picture.osError != 0 ? QStringLiteral(" (%1)").arg(ioErrorText(picture.osError)) : QString();
+    switch (picture.problem) {
+    case ThumbnailProblem::Unreadable: return QStringLiteral("No thumbnail, the picture cannot be read") + why;
+    case ThumbnailProblem::Undecodable: return QStringLiteral("No thumbnail, the picture is damaged or of a format that cannot be read");
+    case ThumbnailProblem::TooLarge: return QStringLiteral("No thumbnail, the picture is too large to decode");
+    case ThumbnailProblem::NameTaken:
+        return QStringLiteral("No thumbnail, a file quorvant did not make holds its name in ") + folder;
+    case ThumbnailProblem::NotWritten: return QStringLiteral("No thumbnail, it could not be written") + why;
+    default: break;
+    }
+    return QStringLiteral("No thumbnail");
+}
+
+// One line per picture; a folder that could not be used once, for all.
+QString thumbnailLines(const ThumbnailsMissing &missing)
+{
+    QString lines;
+    bool folderSaid = false;
+    for (const MissingThumbnail &picture : missing.pictures) {
+        if (picture.problem != ThumbnailProblem::FolderUnusable) {
+            lines += warningLine(thumbnailProblemText(picture, missing.folder), FileName(picture.path).readable());
+        } else if (!folderSaid) {
+            const QString why = picture.osError != 0 ? ioErrorText(picture.osError)
+                                                     : QStringLiteral("in use by another run, or a file quorvant did not make is in the way");
+            lines += warningLine(QStringLiteral("Thumbnail folder cannot be used (%1), pictures shown at full size").arg(why),
+                                 missing.folder);
+            folderSaid = true;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
 void CliFeedback::runStarted(int entryCount)
 {
     progress.runStarted(entryCount);
@@ -46,6 +84,7 @@ void CliFeedback::report(const RunEvent &event)
                                          dir.path.readable());
                 return lines;
             },
+            [](const ThumbnailsMissing &missing) { return thumbnailLines(missing); },
         },
         event);
     progress.finish();

@@ -97,5 +97,8 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     for (const QString &patterns : a.exclude)
         r.leaveOut << maskPatterns(patterns);
     r.filter = a.filter;
+    r.thumbnails = a.mode == EntryMode::Picture && (r.thumbnails || a.thumbnails);
+    if (a.thumbnailSize)
+        r.thumbnailSize = *a.thumbnailSize;
     return r;
 }

@@ -11,9 +11,11 @@
 #include "platform/core/StartDirectory.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
+#include "thumbnails/Thumbnails.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 #include <cstdio>
 #include <optional>
@@ -73,10 +75,17 @@ int createDocument(DocumentRequest request, bool overwrite)
 {
     CliProgress progress(standardErrorIsTerminal(), stderr);
     CliFeedback feedback(overwrite, progress, stderr);
+    // Qt's picture decoders would say on standard error what they make of a
+    // damaged picture; the run names such pictures itself, in one report.
+    // QT_LOGGING_RULES still shows them to whoever asks.
+    if (request.thumbnails)
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
     RunResult result;
     {
         const CancelOnSignals cancelOnSignals;
-        result = DocumentRun(std::move(request), feedback).run();
+        DocumentRun run(std::move(request), feedback);
+        run.setThumbnailBatchFactory([](const ThumbnailJob &job) { return makeThumbnailBatch(job); });
+        result = run.run();
     }
     progress.finish();
 

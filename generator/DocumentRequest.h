@@ -32,7 +32,9 @@ struct DocumentRequest {
     int maxDepth = -1;          // levels of subdirectories below the listed directory; -1: all, 0: none
     QStringList leaveOut;       // patterns naming files and directories to leave out, as the filter matches
     QString filter = QStringLiteral("*.*");  // the file list's mask, for the subdirectories' files
-
-    bool thumbnails = false;    // picture mode: small copies in a folder beside the document
-    int thumbnailSize = 200;    // a thumbnail's longest side, in pixels
+    // Picture mode: each picture shown as a small copy (longest side
+    // thumbnailSize pixels) made in a folder beside the document, linked to
+    // the picture itself.
+    bool thumbnails = false;
+    int thumbnailSize = 200;
 };

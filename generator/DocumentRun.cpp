@@ -73,8 +73,10 @@ RunResult DocumentRun::run()
         return result;
     }
 
+    // Destroyed before its finish, the batch removes no thumbnail an earlier document may show.
+    const std::unique_ptr<ThumbnailBatch> thumbnails = startThumbnails(outputPath);
     try {
-        writeDocument(outputPath, result);
+        writeDocument(outputPath, thumbnails.get(), result);
     } catch (const OutputFailure &failure) {
         feedback.report(OutputFailed{outputPath, failure.code});
         result.outcome = RunOutcome::Failed;
@@ -86,10 +88,23 @@ RunResult DocumentRun::run()
     result.outcome = RunOutcome::Completed;
     // Where it was written, also when the name field held a path of its own.
     result.documentPath = outputPath;
+    if (thumbnails) {
+        thumbnails->finish();
+        if (const QList<MissingThumbnail> missing = thumbnails->missing(); !missing.isEmpty())
+            feedback.report(ThumbnailsMissing{thumbnails->folderPath(), missing});
+    }
     return result;
 }
 
-void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
+std::unique_ptr<ThumbnailBatch> DocumentRun::startThumbnails(const QString &outputPath) const
+{
+    if (!request.thumbnails || request.settings.entryMode != EntryMode::Picture || !thumbnailFactory)
+        return nullptr;
+    const int side = qBound(kMinThumbnailSide, request.thumbnailSize, kMaxThumbnailSide);
+    return thumbnailFactory({request.directory, outputPath, side});
+}
+
+void DocumentRun::writeDocument(const QString &outputPath, ThumbnailBatch *thumbnails, RunResult &result)
 {
     // Destroyed before its commit, the file leaves an existing document as it was.
     const std::unique_ptr<OutputFile> file = outputFactory(outputPath);
@@ -97,7 +112,7 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
         throw OutputFailure{file->error()};
     const FactsWanted wanted = factsWanted(request);
     if (request.wholeTree) {
-        writeTreeDocument(request, wanted, feedback, *file, outputPath, result);
+        writeTreeDocument(request, wanted, feedback, *file, outputPath, thumbnails, result);
         return;
     }
     // The files are opened on other threads while this one writes.
@@ -127,6 +142,12 @@ void DocumentRun::writeDocument(const QString &outputPath, RunResult &result)
     }
 
     EntryWriter entries(request, out, feedback, columns);
+    if (thumbnails) {
+        // Made on other threads, a bounded distance ahead of the entries.
+        for (const FileName &name : request.selectedNames)
+            thumbnails->add(name.bytes());
+        entries.takeThumbnailsFrom(thumbnails);
+    }
     int position = 0;
     for (const FileName &name : request.selectedNames) {
         if (feedback.cancelRequested())

@@ -7,6 +7,7 @@
 #include "generator/DocumentRequest.h"
 #include "generator/OutputFile.h"
 #include "generator/RunResult.h"
+#include "generator/ThumbnailBatch.h"
 
 #include <functional>
 #include <memory>
@@ -23,11 +24,16 @@ public:
     // Tests replace how the output file is made, to inject failures.
     using OutputFileFactory = std::function<std::unique_ptr<OutputFile>(const QString &path)>;
     void setOutputFileFactory(OutputFileFactory factory);
+    // A front end that makes thumbnails hands its maker here; without one
+    // a request for thumbnails gives today's picture page.
+    void setThumbnailBatchFactory(ThumbnailBatchFactory factory) { thumbnailFactory = std::move(factory); }
 
 private:
-    void writeDocument(const QString &outputPath, RunResult &result);
+    void writeDocument(const QString &outputPath, ThumbnailBatch *thumbnails, RunResult &result);
+    std::unique_ptr<ThumbnailBatch> startThumbnails(const QString &outputPath) const;
 
     const DocumentRequest request;
     RunFeedback &feedback;
     OutputFileFactory outputFactory;
+    ThumbnailBatchFactory thumbnailFactory;
 };

@@ -5,6 +5,7 @@
 #include "generator/PageOutput.h"
 #include "generator/ReadableFileName.h"
 #include "generator/RunFeedback.h"
+#include "generator/ThumbnailMarkup.h"
 #include "platform/core/NativePaths.h"
 
 #include <QDir>
@@ -17,6 +18,13 @@ int decimalDigits(qint64 value)
     for (qint64 v = value < 0 ? -(value / 10) : value / 10; v != 0; v /= 10)
         ++digits;
     return digits;
+}
+
+ThumbnailResult noThumbnail()
+{
+    ThumbnailResult none;
+    none.problem = ThumbnailProblem::NotAPicture;
+    return none;
 }
 
 } // namespace
@@ -55,6 +63,7 @@ void EntryWriter::writeEntry(const FileName &entryName, const EntryFacts &entryF
     name = &entryName;
     facts = &entryFacts;
     unreadableReported = false;
+    thumbnail = thumbnails ? thumbnails->take() : noThumbnail();
 
     int pictureWidth = 0;
     if (request.shrinkToFit) {
@@ -97,14 +106,11 @@ void EntryWriter::writeBody(const QByteArray &text, const QByteArray &link, int 
 {
     switch (request.settings.entryMode) {
     case EntryMode::Picture:
-        if (request.pictureAsLink)
-            out.put("<A HREF=\"" + link + "\">");
-        if (pictureWidth != 0)
-            out.put("<IMG WIDTH = \"" + QByteArray::number(pictureWidth) + "\" SRC=\"" + link + "\">");
+        // A thumbnail always links to its picture, and has its own size.
+        if (thumbnail.made())
+            out.put(thumbnailPicture(link, thumbnail));
         else
-            out.put("<IMG SRC=\"" + link + "\">");
-        if (request.pictureAsLink)
-            out.put("</A>");
+            writePicture(link, pictureWidth);
         out.putLine("<BR><BR>");
         out.put("<STRONG>" + text + "</STRONG>");
         break;
@@ -115,6 +121,18 @@ void EntryWriter::writeBody(const QByteArray &text, const QByteArray &link, int 
         out.put("<A HREF=\"" + link + "\">" + text + "</A>");
         break;
     }
+}
+
+void EntryWriter::writePicture(const QByteArray &link, int pictureWidth)
+{
+    if (request.pictureAsLink)
+        out.put("<A HREF=\"" + link + "\">");
+    if (pictureWidth != 0)
+        out.put("<IMG WIDTH = \"" + QByteArray::number(pictureWidth) + "\" SRC=\"" + link + "\">");
+    else
+        out.put("<IMG SRC=\"" + link + "\">");
+    if (request.pictureAsLink)
+        out.put("</A>");
 }
 
 void EntryWriter::writeDetails()

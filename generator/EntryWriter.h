@@ -5,6 +5,7 @@
 
 #include "generator/DocumentRequest.h"
 #include "generator/EntryFile.h"
+#include "generator/ThumbnailBatch.h"
 
 #include <QLocale>
 #include <QString>
@@ -31,6 +32,9 @@ public:
     // below the listed directory ('/' between names; empty for the listed
     // one), with its section's columns.
     void enterDirectory(const FileName &path, PlainTextColumns sectionColumns);
+    // Picture mode with thumbnails: each entry takes its result from batch,
+    // to which the entries were added in page order.
+    void takeThumbnailsFrom(ThumbnailBatch *batch) { thumbnails = batch; }
 
     // facts: what the entry's details need from its file, gathered before.
     void writeEntry(const FileName &name, const EntryFacts &facts);
@@ -46,6 +50,7 @@ private:
     enum class Detail { Size, Date, PictureFormat };
     // text: as the page shows it; link: percent-encoded.
     void writeBody(const QByteArray &text, const QByteArray &link, int pictureWidth);
+    void writePicture(const QByteArray &link, int pictureWidth);
     void writeDetails();
     std::optional<PictureSize> pictureSize();
     int shrunkWidth(int width) const;
@@ -75,6 +80,8 @@ private:
     const FileName *name = nullptr;
     const EntryFacts *facts = nullptr;
     bool unreadableReported = false;
+    ThumbnailBatch *thumbnails = nullptr;
+    ThumbnailResult thumbnail;
 
     // Files written together share their time stamps, and converting to
     // local time asks the system for the time zone: the texts of recent

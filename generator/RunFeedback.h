@@ -8,6 +8,7 @@
 // function at a time, from the thread it runs on.
 
 #include "generator/FileName.h"
+#include "generator/ThumbnailBatch.h"
 
 #include <QList>
 #include <QString>
@@ -47,7 +48,17 @@ struct DirectoriesUnreadable {
     QList<Directory> directories;  // in page order
 };
 
-using RunEvent = std::variant<NothingSelected, DirectoryGone, FileUnreadable, OutputFailed, DirectoriesUnreadable>;
+// A page with thumbnails: the pictures that got none, each shown at full
+// size as without thumbnails. Once, after the document is written. A
+// thumbnail folder that could not be used gives every picture the problem
+// FolderUnusable.
+struct ThumbnailsMissing {
+    QString folder;                   // the thumbnail folder, a full native path
+    QList<MissingThumbnail> pictures; // in page order
+};
+
+using RunEvent = std::variant<NothingSelected, DirectoryGone, FileUnreadable, OutputFailed, DirectoriesUnreadable,
+                              ThumbnailsMissing>;
 
 // A file stands where the document goes.
 struct ReplaceQuestion {

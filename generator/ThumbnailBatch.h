@@ -47,6 +47,10 @@ struct MissingThumbnail {
     int osError = 0;
 };
 
+// A thumbnail's longest side, in pixels, at least and at most.
+constexpr int kMinThumbnailSide = 32;
+constexpr int kMaxThumbnailSide = 1024;
+
 struct ThumbnailJob {
     QString sourceDirectory;  // the added paths are relative to it
     QString documentPath;     // the document; its thumbnail folder goes beside it, named after it

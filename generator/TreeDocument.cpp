@@ -10,9 +10,12 @@
 #include "generator/RunResult.h"
 #include "generator/SectionWriter.h"
 #include "generator/SpoolFile.h"
+#include "generator/ThumbnailBatch.h"
 #include "generator/TreeContents.h"
 #include "generator/TreeWalk.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -40,10 +43,29 @@ void copyInto(OutputFile &document, SpoolFile &sections)
     }
 }
 
+// The thumbnail folder's path below the listed directory; empty when it
+// lies outside the tree.
+FileName folderInTree(const QString &directory, const QString &folder)
+{
+    const QString below = QDir::fromNativeSeparators(QDir(directory).relativeFilePath(folder));
+    if (below.isEmpty() || below == QLatin1String(".") || below.startsWith(QLatin1String("../")) || QDir::isAbsolutePath(below))
+        return FileName();
+    return FileName(QFile::encodeName(below));
+}
+
+// A subdirectory's entries are added as its section begins: the path of
+// each below the listed directory.
+void addThumbnails(ThumbnailBatch &thumbnails, const TreeDirectory &dir)
+{
+    const QByteArray prefix = dir.path.isEmpty() ? QByteArray() : dir.path.bytes() + '/';
+    for (const FileName &name : dir.files)
+        thumbnails.add(prefix + name.bytes());
+}
+
 } // namespace
 
 void writeTreeDocument(const DocumentRequest &request, const FactsWanted &wanted, RunFeedback &feedback,
-                       OutputFile &file, const QString &outputPath, RunResult &result)
+                       OutputFile &file, const QString &outputPath, ThumbnailBatch *thumbnails, RunResult &result)
 {
     // Beside the document: the same disk, with room for the page.
     const QString spoolDirectory = QFileInfo(outputPath).absolutePath();
@@ -59,6 +81,10 @@ void writeTreeDocument(const DocumentRequest &request, const FactsWanted &wanted
     options.leaveOut = request.leaveOut;
     options.wanted = wanted;
     options.subdirectoryDates = request.showSubdirectories && request.fileDate;
+    if (thumbnails) {
+        options.ownFolder = folderInTree(request.directory, thumbnails->folderPath());
+        entries.takeThumbnailsFrom(thumbnails);
+    }
     TreeWalk walk(request.directory, request.selectedNames, options);
     SectionWriter writer(request, sectionOut, walk, wanted.any(), entries, feedback);
 
@@ -68,6 +94,8 @@ void writeTreeDocument(const DocumentRequest &request, const FactsWanted &wanted
         if (feedback.cancelRequested())
             throw RunCancelled{};
         feedback.directoryStarted(int(++directories));
+        if (thumbnails && dir->state == TreeDirectory::State::Listed)
+            addThumbnails(*thumbnails, *dir);
         contents.begin(*dir);
         const SectionTotals totals = writer.write(*dir, directories - 1);
         contents.add(totals.files, totals.bytes);

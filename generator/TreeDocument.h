@@ -11,11 +11,14 @@
 
 class OutputFile;
 class RunFeedback;
+class ThumbnailBatch;
 struct FactsWanted;
 struct RunResult;
 
 // Writes the page into file (open) and commits it; reports what the walk
 // could not list once the page is complete. Throws OutputFailure or
 // RunCancelled, which leave the document uncommitted and no temporary file.
+// thumbnails: where the entries' thumbnails come from, or none; its folder
+// is left out of the tree.
 void writeTreeDocument(const DocumentRequest &request, const FactsWanted &wanted, RunFeedback &feedback,
-                       OutputFile &file, const QString &outputPath, RunResult &result);
+                       OutputFile &file, const QString &outputPath, ThumbnailBatch *thumbnails, RunResult &result);

@@ -166,6 +166,16 @@ std::unique_ptr<TreeDirectory> TreeWalk::list(Frame &parent, const FileName &nam
     return dir;
 }
 
+bool TreeWalk::isOwnFolder(const FileName &parent, QByteArrayView name) const
+{
+    const QByteArray &own = options.ownFolder.bytes();
+    if (parent.isEmpty())
+        return own == name;
+    const QByteArray &path = parent.bytes();
+    return own.size() == path.size() + 1 + name.size() && own.startsWith(path) && own.at(path.size()) == '/'
+           && own.endsWith(name);
+}
+
 bool TreeWalk::readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<char> &links, bool filesToo)
 {
     SortedNames files;
@@ -183,6 +193,8 @@ bool TreeWalk::readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<
         if (isDirectory && isHiddenName(name))
             return;
         if (!leaveOut->isEmpty() && leaveOut->matchesAny(name))
+            return;
+        if (isDirectory && !options.ownFolder.isEmpty() && isOwnFolder(into.path, name))
             return;
         if (!isDirectory) {
             if (filter->matches(name))

@@ -61,6 +61,9 @@ struct TreeWalkOptions {
     QStringList leaveOut;          // patterns naming files and directories to leave out
     FactsWanted wanted;
     bool subdirectoryDates = false;
+    // A directory by its path below the listed one ('/' between names),
+    // neither named nor entered: the page's own thumbnail folder.
+    FileName ownFolder;
 };
 
 class TreeWalk {
@@ -94,6 +97,7 @@ private:
     std::unique_ptr<TreeDirectory> listRoot(std::unique_ptr<Frame> &frame);
     std::unique_ptr<TreeDirectory> list(Frame &parent, const FileName &name, bool link, std::unique_ptr<Frame> &child);
     bool readEntries(OpenDirectory &dir, TreeDirectory &into, std::vector<char> &links, bool filesToo);
+    bool isOwnFolder(const FileName &parent, QByteArrayView name) const;
     bool publish(bool last);
     void work();
     bool mayTake() const;

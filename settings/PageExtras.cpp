@@ -3,6 +3,7 @@
 
 #include "generator/DocumentRequest.h"
 #include "generator/FileListing.h"
+#include "generator/ThumbnailBatch.h"
 
 #include <QtGlobal>
 
@@ -10,7 +11,7 @@ PageExtras PageExtras::inRange() const
 {
     PageExtras e = *this;
     e.maxDepth = qMax(-1, maxDepth);
-    e.thumbnailSize = qBound(kSmallestThumbnail, thumbnailSize, kLargestThumbnail);
+    e.thumbnailSize = qBound(kMinThumbnailSide, thumbnailSize, kMaxThumbnailSide);
     return e;
 }
 

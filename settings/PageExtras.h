@@ -17,9 +17,6 @@ struct PageExtras {
     bool thumbnails = false;
     int thumbnailSize = 200;  // longest side, in pixels
 
-    static constexpr int kSmallestThumbnail = 32;
-    static constexpr int kLargestThumbnail = 1024;
-
     // What a hand-edited settings file may hold out of range, brought into
     // it: a depth below -1 means all levels, a size is clamped. (Depths above
     // what the dialog offers stay: the run takes any depth.)

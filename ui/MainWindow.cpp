@@ -1,12 +1,12 @@
 #include "ui/MainWindow.h"
 
 #include "generator/DocumentRequest.h"
-#include "generator/DocumentRun.h"
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ScreenInfo.h"
 #include "settings/DefaultsStore.h"
 #include "settings/IniFile.h"
+#include "thumbnails/Thumbnails.h"
 #include "ui/AboutDialog.h"
 #include "ui/CompletionSound.h"
 #include "ui/DocumentOpener.h"
@@ -47,7 +47,7 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
     move(144, 86);
     ui->bannerPicture->setPixmap(renderPicture(Picture::Banner, ui->bannerPicture->size(), devicePixelRatioF()));
     runFeedback = std::make_unique<WindowRunFeedback>(*ui->progressBar, *ui->runStatus, messages);
-    documentRun = std::make_unique<WindowRun>(*runFeedback);
+    documentRun = std::make_unique<WindowRun>(*runFeedback, [](const ThumbnailJob &job) { return makeThumbnailBatch(job); });
     connect(documentRun.get(), &WindowRun::finished, this, &MainWindow::showRunEnd);
     ui->fileSelectionPanel->setMessageBoxes(messages);
     ui->fileSelectionPanel->setStartDirectory(places.startDirectory);

@@ -36,7 +36,8 @@ private:
     WindowRun &run;
 };
 
-WindowRun::WindowRun(RunFeedback &windowFeedback, QObject *parent) : QObject(parent), window(windowFeedback)
+WindowRun::WindowRun(RunFeedback &windowFeedback, ThumbnailBatchFactory thumbnails, QObject *parent)
+    : QObject(parent), window(windowFeedback), thumbnailFactory(std::move(thumbnails))
 {
     // Often enough to be seen moving, seldom enough to cost the run nothing.
     progressTimer.setInterval(40);
@@ -60,7 +61,11 @@ void WindowRun::start(DocumentRequest request)
         closing = false;
     }
     relay = std::make_unique<Relay>(*this);
-    thread = QThread::create([this, request = std::move(request)] { result = DocumentRun(request, *relay).run(); });
+    thread = QThread::create([this, request = std::move(request)] {
+        DocumentRun run(request, *relay);
+        run.setThumbnailBatchFactory(thumbnailFactory);
+        result = run.run();
+    });
     connect(thread, &QThread::finished, this, &WindowRun::end);
     thread->start();
     progressTimer.start();

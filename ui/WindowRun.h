@@ -8,6 +8,7 @@
 
 #include "generator/DocumentRequest.h"
 #include "generator/RunResult.h"
+#include "generator/ThumbnailBatch.h"
 
 #include <QObject>
 #include <QTimer>
@@ -24,8 +25,9 @@ class RunFeedback;
 class WindowRun final : public QObject {
     Q_OBJECT
 public:
-    // window hears of the run on this object's thread only.
-    explicit WindowRun(RunFeedback &window, QObject *parent = nullptr);
+    // window hears of the run on this object's thread only; thumbnails makes
+    // a picture page's thumbnails, as DocumentRun takes it.
+    WindowRun(RunFeedback &window, ThumbnailBatchFactory thumbnails, QObject *parent = nullptr);
     // Cancels a run that still lasts and waits for it.
     ~WindowRun() override;
 
@@ -51,6 +53,7 @@ private:
     void end();
 
     RunFeedback &window;
+    const ThumbnailBatchFactory thumbnailFactory;
     QThread *thread = nullptr;
     std::unique_ptr<Relay> relay;
     RunResult result;

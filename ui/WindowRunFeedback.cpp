@@ -3,6 +3,7 @@
 
 #include "generator/ReadableFileName.h"
 #include "platform/core/MessageBoxes.h"
+#include "platform/core/OsError.h"
 #include "platform/core/OutputErrorText.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,61 @@ namespace {
 QString translated(const char *source, int n = -1)
 {
     return QCoreApplication::translate("WindowRunFeedback", source, nullptr, n);
+}
+
+// Named in full up to this many; the rest are counted.
+constexpr qsizetype kThumbnailPicturesNamed = 12;
+
+QString thumbnailProblemText(const MissingThumbnail &picture)
+{
+    switch (picture.problem) {
+    case ThumbnailProblem::Unreadable:
+        return QCoreApplication::translate("WindowRunFeedback", "cannot be read: %1").arg(ioErrorText(picture.osError));
+    case ThumbnailProblem::Undecodable:
+        return QCoreApplication::translate("WindowRunFeedback", "damaged, or of a format that cannot be read");
+    case ThumbnailProblem::TooLarge: return QCoreApplication::translate("WindowRunFeedback", "too large to decode");
+    case ThumbnailProblem::NameTaken:
+        return QCoreApplication::translate("WindowRunFeedback", "a file not made by this program holds its name");
+    case ThumbnailProblem::NotWritten:
+        return QCoreApplication::translate("WindowRunFeedback", "could not be written: %1").arg(ioErrorText(picture.osError));
+    default: break;
+    }
+    return QString();
+}
+
+// One message: the folder, when it could not be used, then the pictures
+// without a thumbnail for a reason of their own, the first few by name.
+QString thumbnailsMissingText(const ThumbnailsMissing &missing)
+{
+    QStringList lines;
+    QStringList pictures;
+    qsizetype unnamed = 0;
+    for (const MissingThumbnail &picture : missing.pictures) {
+        if (picture.problem == ThumbnailProblem::FolderUnusable) {
+            if (!lines.isEmpty())
+                continue;
+            const QString why = picture.osError != 0
+                                    ? ioErrorText(picture.osError)
+                                    : QCoreApplication::translate("WindowRunFeedback",
+                                                                  "in use by another run, or a file not made by this program is in the way");
+            lines << QCoreApplication::translate("WindowRunFeedback",
+                                                 "The thumbnail folder %1 cannot be used (%2). The pictures are shown at full size.")
+                         .arg(readableText(QDir::toNativeSeparators(missing.folder)), why);
+        } else if (pictures.size() < kThumbnailPicturesNamed) {
+            pictures << FileName(picture.path).readable() + QStringLiteral(": ") + thumbnailProblemText(picture);
+        } else {
+            ++unnamed;
+        }
+    }
+    if (!pictures.isEmpty()) {
+        const int count = int(pictures.size() + unnamed);
+        lines << QCoreApplication::translate("WindowRunFeedback",
+                                             "No thumbnail was made of %n picture(s), shown at full size instead:", nullptr, count);
+        lines << pictures;
+        if (unnamed > 0)
+            lines << QCoreApplication::translate("WindowRunFeedback", "... and %n more", nullptr, int(unnamed));
+    }
+    return lines.join(QLatin1Char('\r'));
 }
 
 } // namespace
@@ -90,6 +146,7 @@ void WindowRunFeedback::report(const RunEvent &event)
                                  translated("%n directories not readable:\r", int(paths.size()))
                                      + paths.join(QLatin1Char('\r')));
             },
+            [](const ThumbnailsMissing &missing) { return std::pair(MessageType::Warning, thumbnailsMissingText(missing)); },
         },
         event);
     messages.show(type, text, MessageButtons::Ok);

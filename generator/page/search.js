@@ -248,7 +248,8 @@
       list.parts.forEach(function (part) { part.list = list; });
       var entries = list.end - list.first;
       list.entryHeight = Math.max(0, last.bottom - first.top) / Math.max(1, list.cols ? Math.ceil(entries / list.cols) : entries);
-      if (!watcher || list.parts.length <= LONG_LIST_PARTS) return [];
+      // Many lists (a whole tree's sections) count as one long list.
+      if (!watcher || (list.parts.length <= LONG_LIST_PARTS && lists.length <= LONG_LIST_PARTS)) return [];
       if (list.cols) list.widths = Array.prototype.map.call(list.el.rows[0].cells, function (c) { return c.getBoundingClientRect().width; })
         .concat(list.el.getBoundingClientRect().width);
       return list.parts.map(function (part) { return part.el.getBoundingClientRect(); });

@@ -16,6 +16,8 @@ async function launch() {
     executablePath: CHROMIUM,
     headless: true,
     userDataDir: profile,
+    // A page of a million entries may keep the browser busy for minutes.
+    protocolTimeout: 0,
     args: ['--no-sandbox', '--headless', '--disable-gpu', '--no-first-run', '--disable-background-networking',
            '--disable-component-update', '--disable-sync'],
   });

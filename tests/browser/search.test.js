@@ -166,39 +166,36 @@ test('without JavaScript the page reads and looks as one made without the option
   await page.setJavaScriptEnabled(true);
 });
 
-// A whole-tree page by hand, as README.md beside the script describes it:
-// a contents list, then one section per directory, with or without a table.
+// A whole-tree page as quorvant-cli --recursive writes it: a contents list,
+// then one section per directory (one without files among them).
 test('whole-tree page: search across sections, hits under their directory, sorting within each', async () => {
-  const head = fs.readFileSync(new URL(make('link', '--mode', 'link', '--searchable'))).toString()
-                 .match(/<HEAD>[^]*<\/HEAD>/)[0];
-  const entry = (tag, name, size) => `<${tag} data-s=${size}><A HREF="${name}">${name}</A>, ${size} Bytes`;
-  const tree = path.join(dir, 'tree.html');
-  fs.writeFileSync(tree, `<HTML>${head}<BODY><UL>
-<LI data-toc=""><A HREF="#d0">.</A><LI data-toc="photos"><A HREF="#d1">photos</A>
-<LI data-toc="docs/old"><A HREF="#d2">docs/old</A></UL>
-<DIV id=d0 data-dir=""><UL class=qv>${entry('LI', 'readme.txt', 5)}<BR><BR></UL></DIV>
-<DIV id=d1 data-dir="photos"><H2>photos</H2><UL class=qv>${['img10.jpg', 30, 'img2.jpg', 10, 'readme-photos.txt', 20]
-    .map((v, i, a) => i % 2 ? '' : entry('LI', v, a[i + 1]) + '<BR><BR>').join('')}</UL></DIV>
-<DIV id=d2 data-dir="docs/old"><H2>docs/old</H2><TABLE class=qv data-cols=2><TR>${entry('TD', 'b.txt', 3)}
-${entry('TD', 'a.txt', 2)}<TR>${entry('TD', 'img.txt', 1)}</TABLE></DIV></BODY></HTML>`);
-  const visibleToc = () => page.$$eval('[data-toc]', l => l.filter(e => !e.hidden).map(e => e.textContent.trim()).join(' '));
-  await open('file://' + tree);
+  const root = path.join(dir, 'tree');
+  const files = [['readme.txt', 5], ['photos/img10.gif', 30], ['photos/img2.gif', 10], ['photos/readme-photos.txt', 20],
+                 ['docs/old/b.txt', 3], ['docs/old/a.txt', 2], ['docs/old/img.txt', 1]];
+  for (const [name, size] of files) {
+    fs.mkdirSync(path.dirname(path.join(root, name)), {recursive: true});
+    fs.writeFileSync(path.join(root, name), 'x'.repeat(size));
+  }
+  execFileSync(CLI, ['--settings', path.join(dir, 'none.ini'), '--name', 'tree', '--mode', 'link', '--size',
+                     '--recursive', '--searchable', root]);
+  const visibleToc = () => page.$$eval('[data-toc]', l => l.filter(e => !e.hidden).map(e => e.querySelector('a').textContent).join(' '));
+  await open('file://' + path.join(root, 'tree.html'));
   await type('README');
   assert.strictEqual(await shown(), 'readme.txt | readme-photos.txt');
   assert.deepStrictEqual([await visibleToc(), (await state())[0]], ['. photos', '2 of 7']);
-  assert.strictEqual(await page.$eval('#d1 h2', h => h.getClientRects().length), 1);
+  assert.strictEqual(await page.$eval('[data-dir="photos"] h2', h => h.getClientRects().length), 1);
   await page.evaluate(() => { document.querySelector('#qv-q').value = ''; });
   await type('old/');
-  assert.strictEqual(await shown(), 'b.txt a.txt | img.txt');
-  assert.strictEqual(await visibleToc(), 'docs/old');
+  assert.strictEqual(await shown(), 'a.txt b.txt img.txt');
+  assert.strictEqual(await visibleToc(), 'old');
   await page.evaluate(() => { document.querySelector('#qv-q').value = ''; });
   await type('photos/img1');
-  assert.strictEqual(await shown(), 'img10.jpg');
+  assert.strictEqual(await shown(), 'img10.gif');
   await page.keyboard.press('Escape');
   await press('Size');
-  assert.strictEqual(await shown(), 'readme.txt | img2.jpg readme-photos.txt img10.jpg | img.txt a.txt | b.txt');
+  assert.strictEqual(await shown(), 'readme.txt | img.txt a.txt b.txt | img2.gif readme-photos.txt img10.gif');
   await press('Name');
-  assert.strictEqual(await shown(), 'readme.txt | img2.jpg img10.jpg readme-photos.txt | a.txt b.txt | img.txt');
+  assert.strictEqual(await shown(), 'readme.txt | a.txt b.txt img.txt | img2.gif img10.gif readme-photos.txt');
 });
 
 // A long list comes in parts; only those near view hold their entries.

@@ -108,6 +108,8 @@ private slots:
         row("colour without #", {"--bgcolor", "102030"}, false);
         row("screen narrower than the margin", {"--screen-width", "39"}, false);
         row("value missing at the end", {".", "--name"}, false);
+        row("thumbnails of 32 to 1024 pixels", {"--thumbnails", "--thumbnail-size", "1024"}, true);
+        row("thumbnail smaller than 32 pixels", {"--thumbnail-size", "31"}, false);
     }
     void parsesValues()
     {
@@ -238,13 +240,19 @@ private slots:
             for (int done = 1; done <= 3; ++done)
                 feedback.entryWritten(done);
             feedback.report(FileUnreadable{FileName("a\x1b[2Jb\nc\rd\xC2\x85\xFF.txt"), 13});
+            // A folder that cannot be used is named once, not with every picture.
+            const auto folderUnusable = ThumbnailProblem::FolderUnusable;
+            feedback.report(ThumbnailsMissing{"/p/t", {{"x.jpg", folderUnusable, 13}, {"b\n.png", ThumbnailProblem::TooLarge, 0},
+                                                       {"y.jpg", folderUnusable, 13}}});
             QVERIFY(!feedback.replaceExisting({"/tmp/x.html", "x.html"}));
         }
         std::fclose(stream);
         const QByteArray line = "\rCreating document: 1% (2 of 200)";
         QCOMPARE(QByteArray(text, qsizetype(size)),
                  "\rCreating document: 0% (1 of 200)" + line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
-                     + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd\\xC2\\x85\\xFF.txt\n");
+                     + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd\\xC2\\x85\\xFF.txt\n"
+                     + "quorvant-cli: warning: Thumbnail folder cannot be used (File access denied), pictures shown at full size: /p/t\n"
+                     + "quorvant-cli: warning: No thumbnail, the picture is too large to decode: b\\x0A.png\n");
         std::free(text);
     }
 

@@ -1,8 +1,8 @@
 #pragma once
-// The document and the settings file failing where a real disk can fail.
+// The document failing where a real disk can fail, and a disk that takes
+// only so many bytes.
 
 #include "generator/OutputFile.h"
-#include "settings/IniFile.h"
 
 #include <cerrno>
 #include <memory>
@@ -26,14 +26,6 @@ struct FailingOutputFile final : OutputFile {
     bool write(QByteArrayView bytes) override { return ++*writes != failAt - 2 && real->write(bytes); }
     bool commit() override { return failAt != 2 && real->commit(); }
     int error() const override { return failAt ? ENOSPC : real->error(); }
-};
-
-// The real settings file, unreadable although it is there.
-struct FailingIniFile final : IniFile {
-    using IniFile::IniFile;
-
-protected:
-    std::optional<QByteArray> readContent() const override { return std::nullopt; }
 };
 
 // Lowers the largest file this process may write, so real writes fail with

@@ -3,7 +3,6 @@
 // there and selected, the request is set up like the window's first start,
 // and the page and what the run reported are read back after the run.
 
-#include "generator/DateText.h"
 #include "generator/DocumentRun.h"
 #include "generator/RunFeedback.h"
 #include "settings/SavedDefaults.h"
@@ -37,6 +36,12 @@ struct RecordingFeedback final : RunFeedback {
                                          dirs << QStringLiteral("%1 %2").arg(d.path.readable()).arg(d.osError);
                                      return QStringLiteral("unreadable directories ") + dirs.join(QLatin1Char(','));
                                  },
+                                 [](const ThumbnailsMissing &e) {
+                                     QStringList pictures;
+                                     for (const MissingThumbnail &m : e.pictures)
+                                         pictures << QString::fromUtf8(m.path) + ':' + QString::number(int(m.problem));
+                                     return "no thumbnails " + pictures.join(' ');
+                                 },
                              },
                              event);
     }
@@ -53,6 +58,7 @@ struct GeneratorRun {
     DocumentRequest request;
     RecordingFeedback feedback;
     DocumentRun::OutputFileFactory outputFactory;
+    ThumbnailBatchFactory thumbnailFactory;
 
     GeneratorRun()
     {
@@ -76,19 +82,11 @@ struct GeneratorRun {
             testfiles::write(path(name), content);
         request.selectedNames << FileName::fromText(name);
     }
-#ifdef Q_OS_UNIX
-    // The same for a name of any bytes.
-    void addNamed(const QByteArray &name, const QByteArray &content = "12345")
-    {
-        if (!content.isNull())
-            testfiles::writeNamed(dir, name, content);
-        request.selectedNames << FileName(name);
-    }
-#endif
     RunResult go()
     {
         DocumentRun run(request, feedback);
         run.setOutputFileFactory(outputFactory);
+        run.setThumbnailBatchFactory(thumbnailFactory);
         return run.run();
     }
     QByteArray page(const QString &name = QStringLiteral("quorvant.html")) const { return testfiles::read(path(name)); }
@@ -109,6 +107,32 @@ inline QList<QByteArray> attributeValues(const QByteArray &page, const QByteArra
     return values;
 }
 
+// A link or picture source as a browser resolves it against the page's
+// directory: the bytes of the path it opens; empty where it could not open a
+// file there (a raw character that ends the attribute, starts a tag or an
+// entity, or that a URL may not hold; browsers also drop blanks at either
+// end), where a colon before the first '/' reads as a scheme, or where a
+// name on its path is empty, "." or "..".
+inline QByteArray resolvedLink(const QByteArray &value, const QByteArray &pageDir)
+{
+    if (value.isEmpty())
+        return {};
+    for (const char c : value) {
+        if (quint8(c) <= ' ' || quint8(c) >= 0x7F || QByteArrayView("\"<>&\\[]{}^|`").contains(c))
+            return {};
+    }
+    if (value.startsWith("file://"))
+        return QByteArray::fromPercentEncoding(value.mid(7));
+    if (value.split('/').constFirst().contains(':'))
+        return {};
+    const QByteArray relative = value.startsWith("./") ? value.mid(2) : value;
+    for (const QByteArray &name : relative.split('/')) {
+        if (name.isEmpty() || name == "." || name == "..")
+            return {};
+    }
+    return pageDir + '/' + QByteArray::fromPercentEncoding(relative);
+}
+
 // Every entry of dir, hidden ones included, sorted; as their bytes where
 // Qt cannot spell them.
 inline QStringList dirEntries(const QString &dir)
@@ -123,4 +147,3 @@ inline QStringList dirEntries(const QString &dir)
     names.sort();
     return names;
 }
-inline QByteArray sampleDate() { return dateText(testfiles::sampleTime(), QLocale::system()).toLocal8Bit(); }

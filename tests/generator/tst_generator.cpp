@@ -2,6 +2,7 @@
 // and overwrite rules, what failures leave behind, and the pieces pages are
 // made of (picture probes, date texts, paths).
 
+#include "generator/DateText.h"
 #include "generator/HtmlText.h"
 #include "generator/PictureProbes.h"
 #include "tests/common/AsOrdinaryUser.h"
@@ -67,7 +68,7 @@ private slots:
             r.add("ab.txt", QByteArray(1234, 'x'));
             testfiles::write(r.path("abcd.txt"), "", testfiles::sampleTime().addDays(-400));
             r.add("abcd.txt", QByteArray());
-        }) << "<FONT FACE = \"Courier New\">\r\nab.txt" + nbsp(4) + nbsp(7) + "1234 Bytes" + nbsp(3) + sampleDate()
+        }) << "<FONT FACE = \"Courier New\">\r\nab.txt" + nbsp(4) + nbsp(7) + "1234 Bytes" + nbsp(3) + dateOf(testfiles::sampleTime())
                    + "<BR>\r\nabcd.txt" + nbsp(2) + nbsp(10) + "0 Bytes" + nbsp(3)
                    + dateOf(testfiles::sampleTime().addDays(-400)) + "<BR>\r\n<BR>\r\n2 Files, 1234 Bytes\r\n" + kFontEnd;
         QTest::newRow("aligned columns count characters; an unopenable file has no size") << Setup([](R r) {

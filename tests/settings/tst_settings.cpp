@@ -117,15 +117,6 @@ private slots:
         QVERIFY(loadDefaults(ini).page == extras);
     }
 
-    void unreadableFileIsNotReplaced()
-    {
-        put("[Sound]\r\nPlaysound=1\r\n; precious\r\n");
-        FailingIniFile ini(path);
-        QVERIFY_THROWS_EXCEPTION(IniWriteError, ini.writeInteger("Position", "x", 1));
-        QCOMPARE(ini.readBool("Sound", "Playsound", false), false);
-        QCOMPARE(content(), QByteArray("[Sound]\r\nPlaysound=1\r\n; precious\r\n"));
-    }
-
     // Only a regular file of at most 1 MiB is read: a device would never end,
     // a FIFO would block. Refused, it reads as its fallbacks, is named in the
     // refusal and is never replaced.

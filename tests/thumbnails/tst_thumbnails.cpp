@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Thumbnails: what one picture gives (size, orientation, format, refusal of
-// pictures too large or broken), their names, and the folder over reruns
-// (reuse, remaking, removal, and files of the user's left alone).
+// pictures too large or broken), their names, the folder over reruns
+// (reuse, remaking, removal, and files of the user's left alone), and a
+// picture page that shows them.
 
+#include "tests/common/FailingFiles.h"
+#include "tests/common/GeneratorRun.h"
 #include "tests/common/TestFiles.h"
 #include "thumbnails/ThumbnailNames.h"
 #include "thumbnails/Thumbnails.h"
@@ -245,6 +248,78 @@ private slots:
         QCOMPARE(testfiles::read(takenName), "the user's");
         QCOMPARE(testfiles::read(folder + "/mine.jpg"), "the user's");
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 5);  // a, b, c and the user's two
+    }
+
+    // Each picture's IMG shows its thumbnail, of the size its file has,
+    // inside a link to the picture; every other byte is the page without
+    // thumbnails. The pictures without one are reported once, after the
+    // document; a failed run removes nothing, a rerun reuses what it can.
+    void pageWithThumbnails()
+    {
+        GeneratorRun run;
+        run.request.fileSize = true;
+        run.request.texts.fileName = "my page#1.html";
+        run.thumbnailFactory = [](const ThumbnailJob &job) { return makeThumbnailBatch(job); };
+        run.feedback.answers = {true, true, true};  // replace the document
+        const QByteArray photo = encoded(halves(400, 300), "jpeg");
+        run.add("a.jpg", photo);
+        run.add("b c&d%.JPG", encoded(halves(300, 400), "jpeg"));
+        run.add("notes.txt", "text");
+        run.add("broken.png", photo.left(100));
+        const QString folder = run.path("my page#1_thumbnails");
+        QCOMPARE(run.go().outcome, RunOutcome::Completed);
+        QVERIFY(!QFileInfo::exists(folder));  // off: nothing made
+        QByteArray expected = run.page("my page#1.html");
+
+        run.request.thumbnails = true;
+        QCOMPARE(run.go().outcome, RunOutcome::Completed);
+        const QByteArray page = run.page("my page#1.html");
+        QCOMPARE(run.feedback.events, QStringList{"no thumbnails broken.png:" + QString::number(int(ThumbnailProblem::Undecodable))});
+        QStringList thumbnails;
+        for (const auto &[link, size] : {std::pair{QByteArray("a.jpg"), QSize(200, 150)}, {"b%20c%26d%25.JPG", QSize(150, 200)}}) {
+            const qsizetype at = page.indexOf("<A HREF=\"" + link + "\"><IMG SRC=\"my%20page%231_thumbnails/");
+            QVERIFY2(at >= 0, link.constData());
+            const QByteArray src = attributeValues(page.mid(at), "SRC").value(0);
+            thumbnails << run.path(QString::fromUtf8(QByteArray::fromPercentEncoding(src)));
+            QCOMPARE(QImage(thumbnails.last()).size(), size);
+            expected.replace("<IMG SRC=\"" + link + "\">", "<A HREF=\"" + link + "\"><IMG SRC=\"" + src + "\" WIDTH=\""
+                             + QByteArray::number(size.width()) + "\" HEIGHT=\"" + QByteArray::number(size.height()) + "\" loading=\"lazy\"></A>");
+        }
+        QCOMPARE(page, expected);
+
+        // Without a: a run whose document is not committed keeps its thumbnail, the next removes it.
+        const qint64 bTime = modifiedMs(thumbnails[1]);
+        run.request.selectedNames.removeFirst();
+        run.outputFactory = [](const QString &path) { return std::make_unique<FailingOutputFile>(path, 2); };
+        QCOMPARE(run.go().outcome, RunOutcome::Failed);
+        QVERIFY(QFileInfo::exists(thumbnails[0]));
+        run.outputFactory = nullptr;
+        run.feedback.events.clear();
+        QCOMPARE(run.go().outcome, RunOutcome::Completed);
+        QVERIFY(!QFileInfo::exists(thumbnails[0]));
+        QCOMPARE(modifiedMs(thumbnails[1]), bTime);
+        QCOMPARE(run.feedback.events.size(), 1);
+    }
+
+    // A whole tree: a subdirectory's picture has its thumbnail, named by its
+    // path; the page's own thumbnail folder is no section of it on a rerun.
+    void treeWithThumbnails()
+    {
+        GeneratorRun run;
+        run.request.wholeTree = run.request.thumbnails = true;
+        run.thumbnailFactory = [](const ThumbnailJob &job) { return makeThumbnailBatch(job); };
+        run.feedback.answers = {true};
+        QVERIFY(QDir(run.dir).mkpath("2023/x y"));
+        QVERIFY(testfiles::write(run.path("2023/x y/p.jpg"), encoded(halves(400, 300), "jpeg")));
+        run.add("notes.txt");
+        QCOMPARE(run.go().outcome, RunOutcome::Completed);
+        const QByteArray page = run.page();
+        QVERIFY2(page.contains("<A HREF=\"2023/x%20y/p.jpg\"><IMG SRC=\"quorvant_thumbnails/2023_x_y_p.jpg-"
+                               + thumbnailStem("2023/x y/p.jpg").right(12) + ".jpg\" WIDTH=\"200\" HEIGHT=\"150\" loading=\"lazy\"></A>"),
+                 page.constData());
+        QCOMPARE(run.go().outcome, RunOutcome::Completed);
+        QCOMPARE(run.page(), page);
+        QVERIFY(run.feedback.events.isEmpty());
     }
 };
 

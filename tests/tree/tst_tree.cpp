@@ -38,48 +38,31 @@ struct TreeFixture {
         files.insert(path, size);
         return testfiles::write(root + '/' + path, QByteArray(size, 'x'));
     }
-    bool make(const QString &dir)
+    // Makes the tree in r's directory and sets r up for a whole-tree run over
+    // it, as the front ends do.
+    bool make(GeneratorRun &r)
     {
-        root = dir;
-        const QDir r(root);
-        return r.mkpath("a&b/<c>/d e \"f\"/?q;#%") && r.mkpath("Case") && r.mkpath("case") && r.mkpath("node_modules")
-               && r.mkpath(".git") && file("top.txt", 5) && file("a&b/x#1.txt", 10) && file("a&b/<c>/100%.txt", 20)
-               && file("a&b/<c>/d e \"f\"/ lead.txt", 40) && file("a&b/<c>/d e \"f\"/?q;#%/deep&.txt", 80)
-               && file("Case/f.txt", 160) && file("case/f.txt", 320)
-               && testfiles::write(root + "/a&b/skip.tmp", "left out") && testfiles::write(root + "/node_modules/j.js", "out")
-               && testfiles::write(root + "/.git/config", "hidden") && testfiles::write(root + "/.hidden.txt", "hidden")
-               && ::symlink(".", QFile::encodeName(root + "/loop").constData()) == 0
-               && ::symlink("..", QFile::encodeName(root + "/a&b/up").constData()) == 0;
+        root = r.dir + "/tree";
+        const QDir d(root);
+        const bool made = d.mkpath("a&b/<c>/d e \"f\"/?q;#%") && d.mkpath("Case") && d.mkpath("case") && d.mkpath("node_modules")
+                       && d.mkpath(".git") && file("top.txt", 5) && file("top2.txt", 1) && file("a&b/x#1.txt", 10)
+                       && file("a&b/<c>/100%.txt", 20) && file("a&b/<c>/d e \"f\"/ lead.txt", 40)
+                       && file("a&b/<c>/d e \"f\"/?q;#%/deep&.txt", 80) && file("Case/f.txt", 160) && file("case/f.txt", 320)
+                       && testfiles::write(root + "/a&b/skip.tmp", "left out") && testfiles::write(root + "/node_modules/j.js", "out")
+                       && testfiles::write(root + "/.git/config", "hidden") && testfiles::write(root + "/.hidden.txt", "hidden")
+                       && ::symlink(".", QFile::encodeName(root + "/loop").constData()) == 0
+                       && ::symlink("..", QFile::encodeName(root + "/a&b/up").constData()) == 0;
+        DocumentRequest &q = r.request;
+        q.directory = root;
+        q.startDirectory = r.dir;
+        q.wholeTree = true;
+        q.leaveOut = {"node_modules", "*.tmp"};
+        q.selectedNames = listMatchingFiles(root, q.filter);
+        q.texts.fileName = kPage;
+        return made;
     }
     qint64 bytes() const { return std::accumulate(files.begin(), files.end(), qint64(0)); }
 };
-
-// A whole-tree run over fixture as the front ends set it up.
-void setUp(GeneratorRun &r, const TreeFixture &fixture)
-{
-    DocumentRequest &q = r.request;
-    q.directory = fixture.root;
-    q.startDirectory = r.dir;
-    q.wholeTree = true;
-    q.leaveOut = {"node_modules", "*.tmp"};
-    q.selectedNames = listMatchingFiles(fixture.root, q.filter);
-    q.texts.fileName = kPage;
-}
-
-// What a link names as a browser resolves it against the page's directory:
-// the path below root, or nothing when it could not be a file there.
-QString resolved(const QByteArray &value, const QString &pageDir, const QString &root)
-{
-    // Nothing raw that ends the attribute, starts a tag or an entity, or is dropped.
-    static const QRegularExpression unsafe(QStringLiteral("[\"<>&\\\\\\x00-\\x1F\\x7F-\\xFF]|^ | $"));
-    if (unsafe.match(QString::fromLatin1(value)).hasMatch())
-        return {};
-    const QByteArray path = value.startsWith("file://")
-                                ? QByteArray::fromPercentEncoding(value.mid(7))
-                                : QFile::encodeName(pageDir) + '/' + QByteArray::fromPercentEncoding(value);
-    const QString file = QDir::cleanPath(QFile::decodeName(path));
-    return file.startsWith(root + '/') ? file.mid(root.size() + 1) : QString();
-}
 
 QList<QByteArray> captures(const QByteArray &page, const char *pattern)
 {
@@ -121,8 +104,7 @@ private slots:
     {
         GeneratorRun r;
         TreeFixture tree;
-        QVERIFY(QDir(r.dir).mkdir("tree") && tree.make(r.dir + "/tree"));
-        setUp(r, tree);
+        QVERIFY(tree.make(r));
         fetched<Setup>("setup")(r.request);
         const DocumentRequest &q = r.request;
         QCOMPARE(r.go().outcome, RunOutcome::Completed);
@@ -160,9 +142,11 @@ private slots:
             if (q.settings.entryMode == EntryMode::PlainText || (!pictures && QByteArrayView(attribute) == "SRC"))
                 continue;
             QStringList named;
+            const QByteArray root = QFile::encodeName(tree.root) + '/';
             for (const QByteArray &value : attributeValues(page, attribute)) {
+                const QByteArray file = resolvedLink(value, QFile::encodeName(pageDir));
                 if (!value.startsWith('#'))
-                    named << resolved(value, pageDir, tree.root);
+                    named << (file.startsWith(root) ? QFile::decodeName(file.mid(root.size())) : QString());
             }
             named.sort();
             QCOMPARE(named, tree.files.keys());
@@ -213,8 +197,7 @@ private slots:
     {
         GeneratorRun r;
         TreeFixture tree;
-        QVERIFY(QDir(r.dir).mkdir("tree") && tree.make(r.dir + "/tree"));
-        setUp(r, tree);
+        QVERIFY(tree.make(r));
         for (const auto &[depth, sections] : {std::pair{0, 1}, {1, 5}, {2, 7}}) {
             r.request.maxDepth = depth;
             r.request.texts.fileName = QStringLiteral(".depth%1.html").arg(depth);
@@ -230,11 +213,9 @@ private slots:
         const CheckResult result = asOrdinaryUser([] {
             GeneratorRun r;
             TreeFixture tree;
-            if (!QDir(r.dir).mkpath("tree/secret") || !tree.make(r.dir + "/tree")
-                || !testfiles::write(r.dir + "/tree/secret/s.txt", "s") || !QFile::setPermissions(r.dir + "/tree/secret", {})
-                || !QFile::setPermissions(r.dir + "/tree/Case/f.txt", {}))
+            if (!QDir(r.dir).mkpath("tree/secret") || !testfiles::write(r.dir + "/tree/secret/s.txt", "s") || !tree.make(r)
+                || !QFile::setPermissions(r.dir + "/tree/secret", {}) || !QFile::setPermissions(r.dir + "/tree/Case/f.txt", {}))
                 return false;
-            setUp(r, tree);
             r.mode(EntryMode::Link);
             r.request.fileSize = true;
             const RunResult run = r.go();
@@ -255,9 +236,7 @@ private slots:
     {
         GeneratorRun r;
         TreeFixture tree;
-        QVERIFY(QDir(r.dir).mkdir("tree") && tree.make(r.dir + "/tree"));
-        QVERIFY(tree.file("top2.txt", 1));
-        setUp(r, tree);
+        QVERIFY(tree.make(r));
         QVERIFY(testfiles::write(tree.root + '/' + kPage, "old document"));
         const QStringList before = dirEntries(tree.root);
         r.feedback.answers = {true};

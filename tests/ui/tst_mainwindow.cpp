@@ -202,6 +202,17 @@ private slots:
         const QString dir = QDir::tempPath();
         QList<RunEvent> events{FileUnreadable{FileName("a&b.txt"), 13}, OutputFailed{dir, 28}, OutputFailed{"/gone/x.html", 28}};
         QStringList texts{"File access error\ra&b.txt", "Invalid filename\r" + native(dir), "Invalid filename\r" + native("/gone/x.html")};
+        // Pictures without a thumbnail in one message, the first twelve named.
+        ThumbnailsMissing thumbnails{dir + "/t", {{"a.jpg", ThumbnailProblem::FolderUnusable, 0}}};
+        QString named;
+        for (int i = 0; i < 14; ++i) {
+            thumbnails.pictures.append({QByteArray::number(i) + ".jpg", ThumbnailProblem::TooLarge, 0});
+            named += i < 12 ? QString::number(i) + ".jpg: too large to decode\r" : QString();
+        }
+        events << thumbnails;
+        texts << "The thumbnail folder " + native(dir + "/t") + " cannot be used (in use by another run, or a file not made by this program "
+                     "is in the way). The pictures are shown at full size.\rNo thumbnail was made of 14 picture(s), shown at full size "
+                     "instead:\r" + named + "... and 2 more";
 #ifdef Q_OS_UNIX
         events << OutputFailed{dir + "/x.html", ENOSPC} << OutputFailed{dir + "/x.html", EFBIG};
         texts << "Disk full\r" + dir + "/x.html" << QStringLiteral("I/O error %1\r%2/x.html").arg(EFBIG).arg(dir);
@@ -211,7 +222,8 @@ private slots:
         messages.answers = {MessageResult::Yes};
         QVERIFY(feedback.replaceExisting({dir + "/x.html", "x.html"}));
         QCOMPARE(messages.texts, texts << "The HTML-Document x.html already exists! Overwrite?");
-        QCOMPARE(messages.types.mid(0, 2), (QList<MessageType>{MessageType::Warning, MessageType::Error}));
+        QCOMPARE(messages.types.mid(0, 4), (QList<MessageType>{MessageType::Warning, MessageType::Error, MessageType::Error,
+                                                               MessageType::Warning}));
         QCOMPARE(messages.types.last(), MessageType::Information);
     }
 
