@@ -180,13 +180,12 @@ QString readNumbers(const QCommandLineParser &p, CliArguments &a)
         int high;
     };
     std::optional<int> screenWidth;
-    std::optional<int> thumbnailSize;
     const RangeOption ranges[] = {
         {"columns", &a.columns, 0, 5},
         {"border", &a.border, 0, 5},
         {"screen-width", &screenWidth, kMinScreenWidth, kMaxScreenWidth},
         {"max-depth", &a.maxDepth, 0, kMaxDepth},
-        {"thumbnail-size", &thumbnailSize, kMinThumbnailSide, kMaxThumbnailSide},
+        {"thumbnail-size", &a.thumbnailSize, kMinThumbnailSide, kMaxThumbnailSide},
     };
     for (const RangeOption &r : ranges) {
         const QString name = QString::fromLatin1(r.name);
@@ -197,7 +196,6 @@ QString readNumbers(const QCommandLineParser &p, CliArguments &a)
             return invalid(name, p.value(name), QStringLiteral("a number from %1 to %2").arg(r.low).arg(r.high));
     }
     a.screenWidth = screenWidth.value_or(a.screenWidth);
-    a.thumbnailSize = thumbnailSize.value_or(a.thumbnailSize);
     return {};
 }
 

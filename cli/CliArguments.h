@@ -40,7 +40,7 @@ struct CliArguments {
     bool overwrite = false;
     bool searchable = false;
     bool thumbnails = false;
-    int thumbnailSize = 200;
+    std::optional<int> thumbnailSize;  // over the settings file's
 
     std::optional<int> columns;
     std::optional<int> border;

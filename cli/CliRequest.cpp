@@ -88,13 +88,17 @@ DocumentRequest commandLineRequest(const CliArguments &a, const SavedDefaults &d
     r.showSubdirectories = a.mode == EntryMode::PlainText && a.subdirs;
     r.modernPictures = defaults.modernPictures || a.modernPictures;
     r.screenWidth = a.screenWidth;
-    r.searchable = a.searchable;
-    r.wholeTree = a.recursive;
-    r.maxDepth = a.maxDepth.value_or(-1);
+    // The settings file's page extras, with the options laid over them.
+    applyPageExtras(defaults.page, r);
+    r.searchable = r.searchable || a.searchable;
+    r.wholeTree = r.wholeTree || a.recursive;
+    if (a.maxDepth)
+        r.maxDepth = *a.maxDepth;
     for (const QString &patterns : a.exclude)
         r.leaveOut << maskPatterns(patterns);
     r.filter = a.filter;
-    r.thumbnails = a.mode == EntryMode::Picture && a.thumbnails;
-    r.thumbnailSize = a.thumbnailSize;
+    r.thumbnails = a.mode == EntryMode::Picture && (r.thumbnails || a.thumbnails);
+    if (a.thumbnailSize)
+        r.thumbnailSize = *a.thumbnailSize;
     return r;
 }

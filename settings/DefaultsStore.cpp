@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <array>
+
 namespace {
 
 const QString kPosition = QStringLiteral("Position");
@@ -15,6 +17,7 @@ const QString kDefault = QStringLiteral("Default");
 const QString kTable = QStringLiteral("Table");
 const QString kColors = QStringLiteral("Colors");
 const QString kSound = QStringLiteral("Sound");
+const QString kPage = QStringLiteral("Page");
 const QString kSettingsFileName = QStringLiteral("quorva21.ini");
 
 }  // namespace
@@ -80,6 +83,14 @@ SavedDefaults loadDefaults(const IniFile &ini)
 
     d.playSound = ini.readBool(kSound, QStringLiteral("Playsound"), false);
     d.modernPictures = ini.readBool(kDefault, QStringLiteral("Modernpictures"), false);
+
+    const PageExtras off;
+    d.page.wholeTree = ini.readBool(kPage, QStringLiteral("Wholetree"), off.wholeTree);
+    d.page.maxDepth = ini.readInteger(kPage, QStringLiteral("Maxdepth"), off.maxDepth);
+    d.page.leaveOut = ini.readString(kPage, QStringLiteral("Leaveout"), off.leaveOut);
+    d.page.searchable = ini.readBool(kPage, QStringLiteral("Searchable"), off.searchable);
+    d.page.thumbnails = ini.readBool(kPage, QStringLiteral("Thumbnails"), off.thumbnails);
+    d.page.thumbnailSize = ini.readInteger(kPage, QStringLiteral("Thumbnailsize"), off.thumbnailSize);
     return d;
 }
 
@@ -110,4 +121,22 @@ void saveDefaults(const SavedDefaults &d, IniFile &ini, QPoint windowPosition)
     ini.writeBool(kSound, QStringLiteral("Playsound"), d.playSound);
     // Added later than the others: written last, so older files only grow.
     ini.writeBool(kDefault, QStringLiteral("Modernpictures"), d.modernPictures);
+
+    // The page's extras only when set or already in the file: with every
+    // one off, the file is what it was before they existed.
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    const PageExtras &p = d.page;
+    const PageExtras off;
+    const std::array<std::array<QString, 3>, 6> keys = {{
+        {QStringLiteral("Wholetree"), flag(p.wholeTree), flag(off.wholeTree)},
+        {QStringLiteral("Maxdepth"), QString::number(p.maxDepth), QString::number(off.maxDepth)},
+        {QStringLiteral("Leaveout"), p.leaveOut, off.leaveOut},
+        {QStringLiteral("Searchable"), flag(p.searchable), flag(off.searchable)},
+        {QStringLiteral("Thumbnails"), flag(p.thumbnails), flag(off.thumbnails)},
+        {QStringLiteral("Thumbnailsize"), QString::number(p.thumbnailSize), QString::number(off.thumbnailSize)},
+    }};
+    for (const auto &[key, value, offValue] : keys) {
+        if (value != offValue || ini.contains(kPage, key))
+            ini.writeString(kPage, key, value);
+    }
 }

@@ -32,6 +32,8 @@ SavedDefaults loadDefaults(const IniFile &ini);
 // "Position" "x" and "y", each with its fallback.
 QPoint loadWindowPosition(const IniFile &ini, QPoint fallback);
 
-// Exit: the seventeen writes in order. Throws IniWriteError at the first
-// failure; the writes before it stay.
+// Exit: the seventeen writes in order, then the page's extras in their own
+// section, each only when it is on (not its default) or the file holds it
+// already. Throws IniWriteError at the first failure; the writes before it
+// stay.
 void saveDefaults(const SavedDefaults &defaults, IniFile &ini, QPoint windowPosition);

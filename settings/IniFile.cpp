@@ -125,6 +125,12 @@ bool IniFile::readBool(const QString &section, const QString &key, bool fallback
     return readInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
+bool IniFile::contains(const QString &section, const QString &key) const
+{
+    const std::optional<QByteArray> content = readContent();
+    return content && IniText::lookup(*content, section, key).has_value();
+}
+
 void IniFile::update(const QString &section, const QString &key, const QString &value)
 {
     // A file that exists but cannot be read must not be replaced by one that

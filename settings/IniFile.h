@@ -33,6 +33,8 @@ public:
     QString readString(const QString &section, const QString &key, const QString &fallback) const;
     qint32 readInteger(const QString &section, const QString &key, qint32 fallback) const;
     bool readBool(const QString &section, const QString &key, bool fallback) const;
+    // Whether the file holds the key, whatever its value.
+    bool contains(const QString &section, const QString &key) const;
 
     // Each throws IniWriteError when the file cannot be written.
     void writeString(const QString &section, const QString &key, const QString &value);

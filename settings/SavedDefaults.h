@@ -1,10 +1,12 @@
 #pragma once
 // What the settings file keeps between sessions: the default texts, the
-// browser, the table and colour defaults, and the completion sound switch.
+// browser, the table and colour defaults, the completion sound switch, and
+// the page's extra features.
 
 #include "generator/DocumentTexts.h"
 #include "generator/PageColors.h"
 #include "generator/TableSettings.h"
+#include "settings/PageExtras.h"
 
 #include <QString>
 
@@ -23,6 +25,7 @@ struct SavedDefaults {
     PageColors colors;
     bool playSound = false;
     bool modernPictures = false;  // sizes of PNG, WebP, BMP and Exif JPEG pictures
+    PageExtras page;              // as read, like the table
 
     // The browser program the user chose; empty while none is. The value
     // that stands for the standard browser never names a program, also when

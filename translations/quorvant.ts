@@ -317,14 +317,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>These files cannot be listed, their names are not readable:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No items are selected</source>
         <translation type="unfinished"></translation>
     </message>
@@ -443,6 +435,113 @@
     </message>
     <message>
         <source>Document created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The whole tree below the directory, a searchable page, thumbnails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the document being created (Esc); a document already there stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoreOptionsDialog</name>
+    <message>
+        <source>More Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the files of every subdirectory too, each directory in a section of its own, with a list of contents at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole tree (files in subdirectories too)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many levels of subdirectories below the listed directory the page takes in: All every level, 1 the listed directory&apos;s own subdirectories, 0 none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names of files and directories to leave out, separated by &quot;;&quot;; wildcards as in the file filter, letter case ignored. A directory left out is not entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.git;node_modules;*.tmp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the page a search box and sort buttons, run by a script inside the page; without JavaScript the page reads as it would without them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searchable page (search box and sort buttons)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In picture mode, show each picture as a small copy, made in a folder beside the document and linked to the full picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thumbnails for pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The longest side of each small copy, in pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest side</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply these options to the document and close.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close and keep the options as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

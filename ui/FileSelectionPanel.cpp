@@ -54,6 +54,11 @@ QString FileSelectionPanel::directory() const
     return ui->directoryList->directory();
 }
 
+QString FileSelectionPanel::filterMask() const
+{
+    return ui->filterCombo->currentData().toString();
+}
+
 void FileSelectionPanel::showNearestDirectory(const QString &dir)
 {
     for (QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(dir));; wanted = QFileInfo(wanted).path()) {

@@ -36,6 +36,8 @@ public:
     void leaveVanishedDirectory();
     // The selected file names, in the order of the list.
     FileNames selectedNames() const;
+    // The filter's mask, e.g. "*.gif;*.jpg;*.jpeg".
+    QString filterMask() const;
 
 public slots:
     void selectAll();

@@ -1,7 +1,6 @@
 #include "ui/MainWindow.h"
 
 #include "generator/DocumentRequest.h"
-#include "generator/DocumentRun.h"
 #include "platform/core/MessageBoxes.h"
 #include "platform/core/ProgramFiles.h"
 #include "platform/core/ScreenInfo.h"
@@ -13,14 +12,17 @@
 #include "ui/DocumentOpener.h"
 #include "ui/DocumentOptions.h"
 #include "ui/FormFont.h"
+#include "ui/MoreOptionsDialog.h"
 #include "ui/Pictures.h"
 #include "ui/ProgramOptionsDialog.h"
 #include "ui/TableOptionsDialog.h"
+#include "ui/WindowRun.h"
 #include "ui/WindowRunFeedback.h"
 #include "ui_MainWindow.h"
 #include "Version.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QFontMetrics>
@@ -45,6 +47,8 @@ MainWindow::MainWindow(const WindowServices &services, const WindowPlaces &place
     move(144, 86);
     ui->bannerPicture->setPixmap(renderPicture(Picture::Banner, ui->bannerPicture->size(), devicePixelRatioF()));
     runFeedback = std::make_unique<WindowRunFeedback>(*ui->progressBar, *ui->runStatus, messages);
+    documentRun = std::make_unique<WindowRun>(*runFeedback, [](const ThumbnailJob &job) { return makeThumbnailBatch(job); });
+    connect(documentRun.get(), &WindowRun::finished, this, &MainWindow::showRunEnd);
     ui->fileSelectionPanel->setMessageBoxes(messages);
     ui->fileSelectionPanel->setStartDirectory(places.startDirectory);
     // Started in a directory deleted since, the list shows the nearest one
@@ -76,7 +80,10 @@ void MainWindow::connectControls()
     connect(ui->aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(ui->exitButton, &QPushButton::clicked, this, &MainWindow::saveSettingsAndQuit);
     connect(ui->tableOptionsButton, &QPushButton::clicked, this, &MainWindow::openTableOptions);
+    connect(ui->moreOptionsButton, &QPushButton::clicked, this, &MainWindow::openMoreOptions);
     connect(ui->createButton, &QPushButton::clicked, this, &MainWindow::createDocument);
+    connect(ui->cancelRunButton, &QPushButton::clicked, documentRun.get(), &WindowRun::cancel);
+    ui->cancelRunButton->setShortcut(QKeySequence(Qt::Key_Escape));
 }
 
 void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
@@ -84,14 +91,17 @@ void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
     aboutDialog = new AboutDialog(this);
     optionsDialog = new ProgramOptionsDialog(colors, programs, this);
     tableDialog = new TableOptionsDialog(this);
+    moreDialog = new MoreOptionsDialog(this);
     connect(optionsDialog, &ProgramOptionsDialog::optionsChanged, this, [this] {
         SavedDefaults changed = optionsDialog->options();
         changed.table = defaults.table;  // the table dialog's to change
+        changed.page = defaults.page;    // and the more options dialog's
         takeDefaults(changed);
         // The caption names the browser as its messages will, also when the
         // dialog is cancelled after the choice changed.
         showBrowserButton(ui->browserButton->isEnabled());
     });
+    connect(moreDialog, &MoreOptionsDialog::optionsChanged, this, [this] { defaults.page = moreDialog->options(); });
     connect(tableDialog, &TableOptionsDialog::tableChanged, this, [this] { table = tableDialog->table(); });
     connect(tableDialog, &TableOptionsDialog::tableSavedAsDefault, this,
             [this] { defaults.table = tableDialog->table(); });
@@ -100,6 +110,7 @@ void MainWindow::createDialogs(ColorChooser &colors, ProgramChooser &programs)
 AboutDialog *MainWindow::about() const { return aboutDialog; }
 ProgramOptionsDialog *MainWindow::programOptions() const { return optionsDialog; }
 TableOptionsDialog *MainWindow::tableOptions() const { return tableDialog; }
+MoreOptionsDialog *MainWindow::moreOptions() const { return moreDialog; }
 
 void MainWindow::setDialogRunner(DialogRunner runner)
 {
@@ -251,16 +262,30 @@ DocumentRequest MainWindow::documentRequest() const
     request.showSubdirectories = options.showSubdirectories;
     request.modernPictures = defaults.modernPictures;
     request.screenWidth = screen.screenWidth();
+    applyPageExtras(defaults.page, request);
+    request.filter = ui->fileSelectionPanel->filterMask();  // a whole tree's subdirectories show what the list shows
     request.settings = {options.entryMode, options.linkStyle, options.showPath, options.htmlExtension,
                         pageColors(options.colors), table};
     return request;
 }
 
+bool MainWindow::isRunning() const
+{
+    return documentRun->isRunning();
+}
+
 void MainWindow::createDocument()
 {
-    DocumentRun run(documentRequest(), *runFeedback);
-    run.setThumbnailBatchFactory([](const ThumbnailJob &job) { return makeThumbnailBatch(job); });
-    const RunResult result = run.run();
+    if (documentRun->isRunning())
+        return;
+    showRunning(true);
+    documentRun->start(documentRequest());
+}
+
+void MainWindow::showRunEnd(const RunResult &result)
+{
+    showRunning(false);
+    runFeedback->runEnded(result.outcome);
     // A run that found its directory gone has said so; the lists leave it.
     ui->fileSelectionPanel->leaveVanishedDirectory();
     if (result.outcome != RunOutcome::Completed)
@@ -269,6 +294,59 @@ void MainWindow::createDocument()
     lastDocumentName = result.documentPath;
     showBrowserButton(true);
     sound->playIfReady(defaults.playSound);
+}
+
+void MainWindow::showRunning(bool running)
+{
+    // Cancel takes the Create button's place while a run lasts, so the idle
+    // window is as it always was; the focus moves with the place.
+    QPushButton *from = running ? ui->createButton : ui->cancelRunButton;
+    QPushButton *to = running ? ui->cancelRunButton : ui->createButton;
+    const bool hadFocus = from->hasFocus();
+    to->show();
+    from->hide();
+    if (hadFocus)
+        to->setFocus();
+    if (running)
+        qApp->installEventFilter(this);
+    else
+        qApp->removeEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // While a run lasts the window takes no input but for Cancel, so nothing
+    // starts another run or changes what the user saw when this one started;
+    // nothing is greyed either, which would flash on runs over in a moment.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+        if (watched->isWidgetType() && watched != ui->cancelRunButton) {
+            const auto *widget = static_cast<QWidget *>(watched);
+            if (widget == centralWidget() || centralWidget()->isAncestorOf(widget))
+                return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // A run ends with the window: the document stays as it was, and nothing
+    // of the run is left behind.
+    documentRun->cancelAndWait();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::openTableOptions()
@@ -300,6 +378,16 @@ void MainWindow::openProgramOptions()
     if (optionsDialog->centerRequested())
         centreOnScreen();
     sound->reopenAfterSaving(defaults.playSound);
+}
+
+void MainWindow::openMoreOptions()
+{
+    clearRunFeedback();
+    if (!moreDialog)
+        return;
+    // OK applies (optionsChanged); Cancel leaves the options as they were.
+    moreDialog->setOptions(defaults.page);
+    runDialog(moreDialog);
 }
 
 void MainWindow::centreOnScreen()

@@ -20,15 +20,18 @@ class DocumentOpener;
 class DocumentShell;
 class HelpViewer;
 class MessageBoxes;
+class MoreOptionsDialog;
 class ProgramChooser;
 class ProgramOptionsDialog;
 class QDialog;
 class ScreenInfo;
 class SoundPlayer;
 class TableOptionsDialog;
+class WindowRun;
 class WindowRunFeedback;
 struct DocumentOptions;
 struct DocumentRequest;
+struct RunResult;
 namespace Ui {
 class MainWindow;
 }
@@ -59,18 +62,21 @@ public:
     MainWindow(const WindowServices &services, const WindowPlaces &places, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Creates the about box, the program options and the table options, in
-    // that order, as children of this window.
+    // Creates the about box, the program options, the table options and the
+    // more options, in that order, as children of this window.
     void createDialogs(ColorChooser &colors, ProgramChooser &programs);
     AboutDialog *about() const;
     ProgramOptionsDialog *programOptions() const;
     TableOptionsDialog *tableOptions() const;
+    MoreOptionsDialog *moreOptions() const;
     // How a dialog is run modally; tests replace it so no modal loop starts.
     using DialogRunner = std::function<int(QDialog &)>;
     void setDialogRunner(DialogRunner runner);
 
     // What "Create HTML-Document" hands the run, from the controls as they are.
     DocumentRequest documentRequest() const;
+    // Whether a document creation lasts (it runs on a thread of its own).
+    bool isRunning() const;
 
     // Each time the window becomes the program's active window (not when
     // the user returns from another program): the table settings are brought
@@ -80,14 +86,18 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void clearRunFeedback();
     void resetTextsForNewDirectory();
     void useCurrentDirectoryAsTitle();
     void createDocument();
+    void showRunEnd(const RunResult &result);
     void openTableOptions();
     void openProgramOptions();
+    void openMoreOptions();
     void showAbout();
     void showHelp();
     void showLastDocument();
@@ -100,6 +110,7 @@ private:
     DocumentOptions defaultDocumentOptions() const;
     void showBrowserButton(bool enabled);
     int runDialog(QDialog *dialog);
+    void showRunning(bool running);
     void centreOnScreen();
 
     std::unique_ptr<Ui::MainWindow> ui;
@@ -116,10 +127,12 @@ private:
     CompletionSound *sound = nullptr;
     std::unique_ptr<DocumentOpener> opener;
     std::unique_ptr<WindowRunFeedback> runFeedback;
+    std::unique_ptr<WindowRun> documentRun;  // after the feedback it uses: it goes first
 
     QPointer<AboutDialog> aboutDialog;
     QPointer<ProgramOptionsDialog> optionsDialog;
     QPointer<TableOptionsDialog> tableDialog;
+    QPointer<MoreOptionsDialog> moreDialog;
     DialogRunner dialogRunner;
 
     bool activatedOnce = false;

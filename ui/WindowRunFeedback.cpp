@@ -78,21 +78,44 @@ QString thumbnailsMissingText(const ThumbnailsMissing &missing)
 void WindowRunFeedback::runStarted(int entryCount)
 {
     entries = entryCount;
+    directories = files = 0;
     status.clear();
-    // A range of 0..0 would turn the bar into a busy indicator.
-    bar.setRange(0, qMax(1, entryCount));
+    // A range of 0..0 is a busy indicator: a whole tree's total is not known
+    // ahead; a run of no entries shows an empty bar.
+    bar.setRange(0, entryCount < 0 ? 0 : qMax(1, entryCount));
     bar.setValue(0);
-    sinceRepaint.invalidate();
 }
 
 void WindowRunFeedback::entryWritten(int done)
 {
-    bar.setValue(done);
-    // The run holds the thread: paint the bar now, often enough to be seen
-    // moving and seldom enough to cost nothing on long runs.
-    if (!sinceRepaint.isValid() || sinceRepaint.elapsed() >= 40 || done >= entries) {
-        bar.repaint();
-        sinceRepaint.start();
+    if (entries >= 0) {
+        bar.setValue(done);
+        return;
+    }
+    files = done;
+    showTreeCounts();
+}
+
+void WindowRunFeedback::directoryStarted(int count)
+{
+    directories = count;
+    showTreeCounts();
+}
+
+void WindowRunFeedback::showTreeCounts()
+{
+    status.setText(translated("Directories: %1, files: %2").arg(directories).arg(files));
+}
+
+void WindowRunFeedback::runEnded(RunOutcome outcome)
+{
+    if (entries < 0) {
+        bar.setRange(0, 1);
+        bar.setValue(outcome == RunOutcome::Completed ? 1 : 0);
+    }
+    if (outcome == RunOutcome::Cancelled) {
+        bar.setValue(0);
+        status.setText(translated("Cancelled"));
     }
 }
 

@@ -47,11 +47,11 @@ struct Workspace {
     QString start = root + QStringLiteral("/start");
     QString settings = root + QStringLiteral("/quorva21.ini");
 
-    bool make()
+    bool make(const QByteArray &moreSettings = {})
     {
         const QDir r(root);
         return tmp.isValid() && r.mkpath(QStringLiteral("list/Beta")) && r.mkpath(QStringLiteral("list/alpha"))
-            && r.mkpath(QStringLiteral("start")) && write(settings, kSettings)
+            && r.mkpath(QStringLiteral("start")) && write(settings, kSettings + moreSettings)
             && write(list + QStringLiteral("/b.txt"), QByteArray(123, 'b'))
             && write(list + QStringLiteral("/a.txt"), QByteArray()) && write(list + QStringLiteral("/c.txt"), "c")
             && write(list + QStringLiteral("/notes.dat"), "notes")
@@ -297,17 +297,18 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArrayList>("present");
         QTest::addColumn<QByteArrayList>("absent");
+        QTest::addColumn<QByteArray>("moreSettings");
         QTest::newRow("defaults from the settings file")
             << QStringList{"--mode", "link", "%LIST"}
             << QByteArrayList{"<TITLE>\r\nTitle from settings\r\n", "<BODY BGCOLOR=#FF0000 ", "<H1>Heading from settings</H1>",
                               "<TABLE BORDER = \"0\" CELLPADDING = \"5\">", "<TD ALIGN=\"CENTER\" VALIGN=\"TOP\">"}
-            << QByteArrayList{"<CENTER>"};
+            << QByteArrayList{"<CENTER>"} << QByteArray();
         QTest::newRow("plain text, subdirectories; path only with absolute links, pictures options ignored")
             << QStringList{"--mode", "text", "--subdirs", "--size", "--center", "--columns", "0", "--title",
                            "Files <&> more", "--show-path", "--no-heading", "--shrink", "--picture-link", "%LIST"}
             << QByteArrayList{"<TITLE>\r\nFiles <&> more\r\n", "<CENTER>\r\n<FONT FACE = \"Courier New\">\r\nalpha",
                               "Beta" + QByteArray("&nbsp;").repeated(15) + "Directory<BR>", "\r\n2 Directories, 6 Files, 197 Bytes\r\n"}
-            << QByteArrayList{"<H1>", "<TABLE", "<IMG", "<A ", "/list/"};
+            << QByteArrayList{"<H1>", "<TABLE", "<IMG", "<A ", "/list/"} << QByteArray();
         QTest::newRow("pictures in a table, shrunk, linked, coloured, absolute with path")
             << QStringList{"--shrink", "--picture-size", "--picture-link", "--columns", "2", "--border", "3",
                            "--align", "left", "--valign", "BOTTOM", "--bgcolor", "#102030", "--text-color", "#A0B0C0",
@@ -316,22 +317,27 @@ private slots:
                               "<TABLE BORDER = \"3\"", "<TD ALIGN=\"LEFT\" VALIGN=\"BOTTOM\">",
                               "<IMG WIDTH = \"200\" SRC=\"file://%LIST/photo.jpg\"></A><BR><BR>\r\n<STRONG>%LIST/photo.jpg</STRONG>"
                               "<BR>\r\nJPEG 1600x1200</TD>"}
-            << QByteArrayList{"Directory"};
+            << QByteArrayList{"Directory"} << QByteArray();
         QTest::newRow("whole tree, a directory left out")
             << QStringList{"--mode", "link", "--recursive", "--exclude", "AL*", "%LIST"}
             << QByteArrayList{">.</A>, 6 Files<BR>", "<DIV ID=\"d1\">\r\n<H2>Beta</H2>\r\n</DIV>\r\n</BODY>"}
-            << QByteArrayList{"alpha"};
+            << QByteArrayList{"alpha"} << QByteArray();
         QTest::newRow("named files in list order, each once")
             << QStringList{"--mode", "text", "--columns", "0", "%LIST", "c.txt", "notes.dat", "a.txt", "c.txt"}
-            << QByteArrayList{">\r\na.txt<BR>\r\nc.txt<BR>\r\nnotes.dat<BR>\r\n<BR>\r\n3 Files\r\n"} << QByteArrayList{"b.txt"};
+            << QByteArrayList{">\r\na.txt<BR>\r\nc.txt<BR>\r\nnotes.dat<BR>\r\n<BR>\r\n3 Files\r\n"} << QByteArrayList{"b.txt"}
+            << QByteArray();
+        QTest::newRow("the page's extras from the settings file")
+            << QStringList{"--mode", "link", "%LIST"} << QByteArrayList{"CELLPADDING = \"5\" class=qv data-cols=3>"}
+            << QByteArrayList{} << QByteArray("[Page]\r\nSearchable=1\r\n");
     }
     void optionsReachThePage()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QByteArrayList, present);
         QFETCH(QByteArrayList, absent);
+        QFETCH(QByteArray, moreSettings);
         Workspace ws;
-        QVERIFY(ws.make());
+        QVERIFY(ws.make(moreSettings));
         const CliResult r = runCli(ws, QStringList{QStringLiteral("--filter"), kFilter} + arguments.replaceInStrings("%LIST", ws.list));
         QVERIFY2(r.exitCode == 0, qPrintable(r.err));
         const QByteArray page = read(r.out.trimmed());
@@ -339,7 +345,7 @@ private slots:
             QVERIFY2(page.contains(QByteArray(text).replace("%LIST", ws.list.toUtf8())), text.constData());
         for (const QByteArray &text : absent)
             QVERIFY2(!page.contains(text), text.constData());
-        QCOMPARE(read(ws.settings), kSettings);  // the tool never writes the settings file
+        QCOMPARE(read(ws.settings), kSettings + moreSettings);  // the tool never writes the settings file
     }
 };
 

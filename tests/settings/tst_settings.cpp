@@ -21,6 +21,8 @@ const QByteArray kTitleLines = "Titledefault=Document created by \"Quorvant\"\r\
 
 }  // namespace
 
+Q_DECLARE_METATYPE(PageExtras)
+
 class TestSettings : public QObject {
     Q_OBJECT
 
@@ -84,6 +86,35 @@ private slots:
                        "[Table]\r\nColumnsdefault=0\r\nBorderwidthdefault=0\r\nAligndefault=CENTER\r\n"
                        "VAligndefault=MIDDLE\r\n\r\n[Colors]\r\nBackground=12632256\r\nLinks=16711680\r\n"
                        "VisitedLinks=8388672\r\nText=0\r\n\r\n[Sound]\r\nPlaysound=0\r\n");
+    }
+
+    // The page's extras: a key is written when set or already in the file, a
+    // new section goes after every other, and each value reads back.
+    void pageExtrasWrittenOnlyWhenSet_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<PageExtras>("extras");
+        QTest::addColumn<QByteArray>("section");
+        QTest::newRow("searchable alone") << QByteArray() << PageExtras{false, -1, {}, true, false, 200}
+                                          << QByteArray("\r\n\r\n[Page]\r\nSearchable=1\r\n");
+        QTest::newRow("all, in order") << QByteArray() << PageExtras{true, 3, ".git; *.tmp", true, true, 64}
+                                       << QByteArray("\r\n\r\n[Page]\r\nWholetree=1\r\nMaxdepth=3\r\nLeaveout=.git; *.tmp\r\n"
+                                                     "Searchable=1\r\nThumbnails=1\r\nThumbnailsize=64\r\n");
+        QTest::newRow("turned off, the keys stay") << QByteArray("[Page]\r\nWholetree=1\r\nLeaveout=x\r\n") << PageExtras{}
+                                                   << QByteArray("[Page]\r\nWholetree=0\r\nLeaveout=\r\n\r\n");
+    }
+    void pageExtrasWrittenOnlyWhenSet()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(PageExtras, extras);
+        QFETCH(QByteArray, section);
+        put(before);
+        IniFile ini(path);
+        SavedDefaults d = loadDefaults(ini);
+        d.page = extras;
+        saveDefaults(d, ini, {0, 0});
+        QVERIFY2(before.isEmpty() ? content().endsWith(section) : content().startsWith(section), content().constData());
+        QVERIFY(loadDefaults(ini).page == extras);
     }
 
     // Only a regular file of at most 1 MiB is read: a device would never end,

@@ -1,5 +1,5 @@
 #pragma once
-// The main window and its three dialogs, created as the program creates
+// The main window and its dialogs, created as the program creates
 // them, with scripted seams, on a temporary start directory and program
 // directory (settings file and completion sound). Controls are found by
 // object name.
@@ -15,6 +15,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/FileListBox.h"
 #include "ui/MainWindow.h"
+#include "ui/MoreOptionsDialog.h"
 #include "ui/ProgramOptionsDialog.h"
 #include "ui/TableOptionsDialog.h"
 
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -80,6 +82,12 @@ struct WindowFixture {
     QLineEdit *edit(const QString &name, QWidget *dialog = nullptr) const { return get<QLineEdit>(name, dialog); }
     QAbstractButton *button(const QString &name, QWidget *dialog = nullptr) const { return get<QAbstractButton>(name, dialog); }
     void click(const QString &name, QWidget *dialog = nullptr) const { button(name, dialog)->click(); }
+    // "Create HTML-Document", and the run to its end on its thread.
+    void create() const
+    {
+        click(QStringLiteral("createButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(!window->isRunning(), 30000);
+    }
     QString status(const QString &panel) const { return get<QLabel>(panel)->text(); }
     FileListBox *fileList() const { return get<FileListBox>(QStringLiteral("fileList")); }
     QStringList selected() const

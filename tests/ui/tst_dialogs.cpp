@@ -8,6 +8,7 @@
 
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 
 namespace {
@@ -184,13 +185,43 @@ private slots:
         QCOMPARE(values(fx.savedAtExit().table), stored);  // the saved defaults are not corrected
     }
 
+    // The more options: the settings file's values reach the request in
+    // range, Cancel keeps them, OK applies and Exit keeps what OK applied;
+    // what a box's option uses is greyed while the box is off.
+    void moreOptionsApplyOnlyWithOk()
+    {
+        WindowFixture fx({}, "[Page]\r\nMaxdepth=-7\r\nLeaveout= .git;;node_modules \r\nThumbnailsize=7\r\n");
+        MainWindow &window = fx.start();
+        const auto request = [&] {
+            const DocumentRequest r = window.documentRequest();
+            return QStringList{QString::number(r.wholeTree), QString::number(r.maxDepth), r.leaveOut.join('|'),
+                               QString::number(r.searchable), QString::number(r.thumbnails), QString::number(r.thumbnailSize)};
+        };
+        for (const char *button : {"cancelButton", "okButton"}) {
+            QCOMPARE(request(), QStringList({"0", "-1", ".git|node_modules", "0", "0", "32"}));
+            fx.scriptDialogs([&](QDialog &d) {
+                QVERIFY(!fx.check("thumbnailsCheck", &d)->isChecked() && !fx.get("thumbnailSizeSpin", &d)->isEnabled());
+                QVERIFY(fx.get<QSpinBox>("levelsSpin", &d)->text() == "All" && !fx.get("leaveOutEdit", &d)->isEnabled());
+                fx.check("wholeTreeCheck", &d)->setChecked(true);
+                fx.get<QSpinBox>("levelsSpin", &d)->setValue(2);
+                fx.edit("leaveOutEdit", &d)->setText("*.tmp");
+                fx.check("thumbnailsCheck", &d)->setChecked(true);
+                QVERIFY(fx.get("leaveOutEdit", &d)->isEnabled() && fx.get("thumbnailSizeSpin", &d)->isEnabled());
+                fx.click(button, &d);
+            });
+            fx.click("moreOptionsButton");
+        }
+        QCOMPARE(request(), QStringList({"1", "2", "*.tmp", "0", "1", "32"}));
+        QVERIFY(fx.savedAtExit().page == (PageExtras{true, 2, "*.tmp", false, true, 32}));
+    }
+
     // Escape leaves the dialogs open, the close box cancels; each is centred.
     void escapeClosingAndPlacement()
     {
         WindowFixture fx;
         fx.start().show();  // its frame tells what frame the dialogs will get
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        for (QDialog *dialog : QList<QDialog *>{fx.options, fx.tables, fx.about}) {
+        for (QDialog *dialog : QList<QDialog *>{fx.options, fx.tables, fx.about, fx.window->moreOptions()}) {
             dialog->setResult(QDialog::Accepted);
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));

@@ -127,7 +127,7 @@ private slots:
         fx.edit("documentNameEdit")->setText("R&D");
         fx.fileList()->setItemSelected(1, !marker.isEmpty());
         fx.fileList()->setItemSelected(2, !marker.isEmpty());
-        fx.click("createButton");
+        fx.create();
         const QString written = site + "/R&D" + extension;
         if (marker.isEmpty()) {
             QCOMPARE(fx.messages.texts, QStringList{"No Files selected!"});
@@ -142,6 +142,51 @@ private slots:
         QVERIFY(progress(fx)->maximum() == 2 && progress(fx)->value() == 2 && fx.button("browserButton")->isEnabled());
         // An ampersand in the path is shown, not taken for a mnemonic.
         QCOMPARE(fx.button("browserButton")->text(), "Show " + native(site) + "/R&&D" + extension + " with Standard Browser");
+    }
+
+    // The run has a thread of its own: while it lasts Cancel stands in the
+    // Create button's place and nothing else takes input; cancelling, or
+    // closing the window, leaves the old document and nothing else.
+    void runOnItsThread_data()
+    {
+        QTest::addColumn<bool>("wholeTree");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("cancelled") << false << "cancel" << "Cancelled";
+        QTest::newRow("closed while asked") << false << "close" << "";
+        QTest::newRow("whole tree, cancelled") << true << "cancel" << "Cancelled";
+        QTest::newRow("whole tree") << true << "" << "Document created";
+    }
+    void runOnItsThread()
+    {
+        QFETCH(bool, wholeTree);
+        QFETCH(QString, action);
+        WindowFixture fx({"a.txt", "b.txt"}, wholeTree ? "[Page]\r\nWholetree=1\r\n" : "");
+        QVERIFY(QDir(fx.workDir.path()).mkdir("sub") && testfiles::write(fx.workDir.filePath("sub/c.txt"), "c"));
+        QVERIFY(testfiles::write(fx.workDir.filePath("quorvant.html"), "old"));
+        MainWindow &window = fx.start();
+        window.show();
+        fx.fileList()->setItemSelected(0, true);
+        fx.fileList()->setItemSelected(1, true);
+        fx.messages.answers = {MessageResult::Yes};
+        fx.messages.whileShown = [&] {
+            QVERIFY(window.isRunning() && fx.button("cancelRunButton")->isVisible() && !fx.button("createButton")->isVisible());
+            QCOMPARE(progress(fx)->maximum(), wholeTree ? 0 : 2);
+            QTest::mouseClick(fx.get("selectNoneButton"), Qt::LeftButton);
+            QCOMPARE(fx.selected().size(), 2);
+            if (action == "cancel")
+                fx.click("cancelRunButton");
+            else if (action == "close")
+                window.close();
+        };
+        fx.create();
+        QCOMPARE(fx.messages.texts.size(), 1);
+        QCOMPARE(fx.status("runStatus"), fetched<QString>("status"));
+        const QByteArray page = testfiles::read(fx.workDir.filePath("quorvant.html"));
+        QCOMPARE(page == "old", !action.isEmpty());
+        QVERIFY(!action.isEmpty() || (page.contains("c.txt") && progress(fx)->value() == progress(fx)->maximum()));
+        QCOMPARE(QDir(fx.workDir.path()).entryList(QDir::Files), QStringList({"a.txt", "b.txt", "quorvant.html"}));
+        QCOMPARE(fx.button("createButton")->isVisible(), action != "close");
     }
 
     // What a run reports beyond what the runs below show, as the message
@@ -285,7 +330,7 @@ private slots:
         QVERIFY(dirs->setDirectory(sub));
         fx.fileList()->setItemSelected(0, true);
         QVERIFY(QDir(sub).removeRecursively());
-        fx.click("createButton");
+        fx.create();
         QCOMPARE(fx.messages.texts, QStringList{"The directory " + native(sub) + " no longer exists"});
         QCOMPARE(window.documentRequest().directory, native(fx.workDir.path()));
 
@@ -432,7 +477,7 @@ private slots:
         const QString name = "my page " + QString(150, 'x');
         fx.edit("documentNameEdit")->setText(name);
         fx.fileList()->setItemSelected(0, true);
-        fx.click("createButton");
+        fx.create();
         fx.shell.nextOpenResult = openResult;
         fx.shell.nextStartResult = startWorks;
         fx.click("browserButton");
@@ -506,8 +551,8 @@ private slots:
         // Two runs in a row play twice, each from the start.
         fx.fileList()->setItemSelected(0, true);
         fx.messages.answers = {MessageResult::Yes};  // replace the first run's document
-        fx.click("createButton");
-        fx.click("createButton");
+        fx.create();
+        fx.create();
         QCOMPARE(fx.sound.calls.count("play"), ready ? 2 : 0);
         QCOMPARE(fx.messages.texts.size(), 1);  // only the question; a missing file is silent
 
