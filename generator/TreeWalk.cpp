@@ -43,11 +43,13 @@ TreeWalk::TreeWalk(const QString &rootPath, const FileNames &selected, const Tre
     : options(walkOptions), filter(std::make_unique<NameMask>(walkOptions.filter)),
       leaveOut(std::make_unique<NameMask>(walkOptions.leaveOut)), root(rootPath), rootFiles(selected)
 {
+    // Set before the walk's thread starts, which reads it.
+    threaded = true;
     try {
         threads.emplace_back([this] { walk(); });
-        threaded = true;
     } catch (const std::system_error &) {
         // No thread: the writer walks a step whenever it needs a directory.
+        threaded = false;
     }
     if (!options.wanted.any())
         return;
