@@ -281,6 +281,9 @@
   function filterNow() {
     var id = ++job, q = query.toLowerCase(), slash = q.indexOf('/') >= 0;
     var s = 0, l = 0, i = -1, hits = 0, changed = false;
+    // What changes the page's layout waits for the last slice: a whole tree
+    // is laid out once, not once per slice.
+    var changedLists = [], sectionsOff = [];
     bar.setAttribute('aria-busy', 'true');
     slices(function (deadline) {
       for (; s < sections.length; s++, l = 0, i = -1) {
@@ -302,16 +305,20 @@
               if (!list.cols) els[i].hidden = !hit;
             }
           }
-          if (changed) {
-            if (list.cols) place(list);
-            sizeParts(list);
-          }
+          if (changed) changedLists.push(list);
         }
-        var off = q !== '' && sec.hits === 0;
-        if (sec.el) sec.el.hidden = off;
-        sec.toc.forEach(function (e) { e.hidden = off; });
+        sectionsOff.push(q !== '' && sec.hits === 0);
         hits += sec.hits;
       }
+      changedLists.forEach(function (list) {
+        if (list.cols) place(list);
+        sizeParts(list);
+      });
+      sections.forEach(function (sec, k) {
+        var off = sectionsOff[k];
+        if (sec.el && sec.el.hidden !== off) sec.el.hidden = off;
+        sec.toc.forEach(function (e) { if (e.hidden !== off) e.hidden = off; });
+      });
       count.textContent = hits + ' of ' + els.length;
       bar.removeAttribute('aria-busy');
       return true;
