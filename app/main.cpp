@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the application, then the four windows in their order, then
 // the main window shown until it closes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's file list on a large directory, offscreen: the time to load it
 // (read the directory, fill the list, paint) and to "Select All" (select every
 // row, count the selection for the status bar, repaint). Median of 5.

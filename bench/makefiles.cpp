@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes benchmark directories.
 //   bench_makefiles files DIR COUNT          COUNT small files of 0 to 5120 bytes
 //   bench_makefiles pictures DIR COUNT SIZE  COUNT pictures, half GIF, half JFIF,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Benchmarks quorvant-cli against tree (and find, as the floor) on 10,000,
 # 100,000 and 1,000,000 files, the picture probes on small and large
 # pictures, peak memory, and the window's file list. Not run by CI.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of quorvant-cli, parsed and checked before anything is
 // read or written, so a mistyped option never leaves a half-made document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line's progress: a line that rewrites itself on standard
 // error, only when that is a terminal, so logs and pipes stay clean.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document request the command line describes: the saved defaults with
 // the options laid over them, under the window's enabling rules ("Shrink to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole of one quorvant-cli invocation: the desktop program's start-up
 // (built-in values, settings file, activation check), the command-line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvant-cli: the document generator without a window, for scripts and
 // scheduled jobs.
 

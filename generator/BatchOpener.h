@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens many files of a directory, each as DirectoryFiles::open does, and
 // hands them on in list order; a file not to be read is only checked

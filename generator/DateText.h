@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The date text of files and subdirectories: local time at two-second
 // resolution, the locale's short date and, unless it is exactly midnight,

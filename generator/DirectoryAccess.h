@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The listed directory as the operating system offers it: the names of its
 // files, and its files opened for reading. What differs per system is in

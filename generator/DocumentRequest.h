@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything one document creation needs, taken when the user presses
 // "Create HTML-Document" (or from the command line).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One document creation: asks before replacing an existing document,
 // writes head, subdirectory lines, entries and tail, and replaces the

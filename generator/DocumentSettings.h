@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings of the document being prepared: they start from the saved
 // defaults and change with the window's controls and the table dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entries' file facts, gathered ahead of the page on worker threads
 // while the calling thread writes it. Workers take the names in chunks, in

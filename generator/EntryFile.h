@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an entry's details need from its file, gathered before the entry is
 // written: one opening of the file serves its size, its date and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry of the page: a link, a picture with its caption, or a line of
 // plain text, followed by the details the request asks for (size, date,

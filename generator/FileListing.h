@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file list's contents: the files of one directory that match a mask,
 // as the window's file list and the command-line tool both show them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How names and texts reach the page. Every page is plain ASCII: each
 // character outside ASCII is a numeric character reference (&#233;), so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document being written. It replaces an existing document only when it
 // is complete: destroying it before a successful commit() leaves the old

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page's four colours. A colour is an integer with red in bits 0-7,
 // green in 8-15 and blue in 16-23, as the settings file stores it.

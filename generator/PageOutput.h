@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page's bytes on their way into the document: plain writes, lines
 // ending in CR LF and runs of "&nbsp;". The pieces of a line are gathered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page around the entries: head (title, colours, centring, heading,
 // font, table), the cells and rows of a table, and the tail with the totals

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture dimensions read from the headers of picture files. The probes read
 // strictly forward through headers only (segments are skipped by their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a running document creation tells its front end, and asks it. The
 // run reports what happened as typed events; the front end words them in

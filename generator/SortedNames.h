@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names gathered in any order and handed out in the file list's order: by
 // their lower-case form, names equal but for case in one fixed order (that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The subdirectory lines that open a plain-text page without table: one line
 // per subdirectory of the listed directory, sorted by name without regard to

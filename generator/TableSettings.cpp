@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/TableSettings.h"
 
 TableSettings TableSettings::inRange() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page's table: columns (0 for none, 1 to 5), border width (0 to 5) and
 // the alignment inside cells, as the table tags spell them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in a build folder and checks what it ships:
 # every file in its place, the desktop entry, the metainfo, and lintian.
 # Fails on any error.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the completion sound: a soft two-note chime (G5 then C6, each a
 // sine with two quieter overtones and a bell-like decay), 16-bit mono PCM
 // at 44.1 kHz, about 0.9 s. Made at build time so the sound is ours and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private-profile (INI) file of our own, in the Windows format, so files
 // written on either platform read the same. Reads never fail; each write is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pure text side of the INI file: finding a key's value in the file's
 // bytes, setting a key, and the integer rules. No file access here, so any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the settings file keeps between sessions: the default texts, the
 // browser, the table and colour defaults, the completion sound switch, and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by ./run and ./test: installs the Debian packages the build needs,
 # only when one is missing, then configures and builds into build/.
 # clang and its runtimes (libFuzzer) build the fuzz targets of ./test.

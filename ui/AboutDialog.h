@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: a borderless picture with an OK button, centred on the
 // screen each time it is shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs keep their controls' sizes; a caption wider than its control in
 // the desktop's font is drawn a little smaller rather than clipped. A form

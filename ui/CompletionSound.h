@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound that marks a finished document ("ready.wav"), opened at each activation of the main window while the user wants it, and
 // played after each document. A device error is shown once, not again at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The directory list: the current directory's path from the root down, each
 // level indented, then its subdirectories (hidden ones left out). Activating

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opens the help file and the created document on the desktop, and tells
 // the user in a message when that fails.

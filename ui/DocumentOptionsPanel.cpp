@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DocumentOptionsPanel.h"
 
 #include "platform/gui/ColorChooser.h"

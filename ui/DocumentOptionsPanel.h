@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look of the document: title, heading, colours, entry mode, details,
 // link style and file name, with the rules between the controls (what a

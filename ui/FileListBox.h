@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file list: the plain files of one directory that match a mask, with
 // extended multiple selection. A model over a name list and a view with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files the document lists: drive, directory, filter and the selection
 // in the file list. The selection buttons belong to the main window's form

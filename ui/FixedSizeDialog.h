@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of the program's dialogs: a fixed size, no reaction to Escape (the
 // close box still gives Cancel), and placed at the centre of the screen when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the files on the left, the document's options on the
 // right, the run's feedback at the bottom. It starts the document creation

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button whose caption wraps onto further lines within the button's
 // width while multiLine is true (the default); false keeps it on one line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program options dialog: the saved default texts, the browser, the
 // completion sound and the default document colours. Colour and browser

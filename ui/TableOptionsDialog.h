@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table options dialog: columns, border width and cell alignment. Every
 // radio button changes the table the moment it is selected, whichever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop shell behind a seam: opening a document with the program
 // associated with its type, and starting a program. Tests script a double.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drive combo box offers, kept in one place because it differs per
 // OS: drive letters on Windows; on POSIX "/" and the mount points of the real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer behind a seam: a help file opens with the program
 // associated with it; the program's own help can also show in a window of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modal message boxes behind a seam: real dialogs in the program, a scripted
 // double in tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Path rules that differ per OS, as pure functions that take the style, so
 // tests can check both the Windows and the POSIX behaviour on any machine.

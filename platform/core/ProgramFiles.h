@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program finds its own files. A program in the build folder or a
 // portable copy keeps them beside itself; an installed one has them in the

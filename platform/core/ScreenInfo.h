@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The primary screen's size in pixels. The program asks the window system;
 // tests give fixed numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The completion sound's media player behind a seam: the sound device in the
 // program, a recording double in tests.

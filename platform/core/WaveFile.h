@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks a wave file's header before the sound device is given it, so a file
 // the device cannot play is reported when it is opened, not later.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour chooser behind a seam: the system's colour dialog in the
 // program, a scripted double in tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop shell: documents open through QDesktopServices, programs start
 // detached without a shell between.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help viewer: a help file opens with the program associated with it;
 // the built-in help in a window beside the parent widget.

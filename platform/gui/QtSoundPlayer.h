@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The completion sound on the default audio output (QSoundEffect). The file
 // and the device are checked when the file is opened, so the usual failures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quorvant-cli as scripts use it: the built program run through QProcess,
 // with a settings file of the test's own so nothing beside the binary is read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a check as a user who is not root, so file permissions that root
 // passes over are met as users meet them. As root (CI), the check runs in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The document failing where a real disk can fail, and a disk that takes
 // only so many bytes.

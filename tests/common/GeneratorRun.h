@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One document creation over a fresh temporary directory: files are added
 // there and selected, the request is set up like the window's first start,

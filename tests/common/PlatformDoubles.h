@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scripted doubles for the desktop's seams: the colour chooser, the shell,
 // the help viewer, the program chooser, the sound player and the screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message boxes as a script: answers are given up front, every box shown
 // is recorded. No modal loop ever runs.

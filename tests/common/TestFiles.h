@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files for tests: write, read, stamp with a known time, and the pictures
 // the probes know.

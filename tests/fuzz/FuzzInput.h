@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a fuzzer's bytes into decisions: one byte per choice, so mutations
 // of one byte change one choice. Past the end every read gives zero.

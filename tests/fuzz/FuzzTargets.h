@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fuzz targets. Each takes arbitrary bytes, must neither crash nor hang,
 // and checks its invariants with FUZZ_CHECK. The libFuzzer build wraps one of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer's entry point for the target named by QUORVANT_FUZZ_TARGET.
 #include "tests/fuzz/FuzzTargets.h"
 

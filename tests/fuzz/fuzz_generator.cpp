@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator over random option sets on a small directory made anew for
 // each input: files with hostile names and picture-like contents, some
 // listed but missing, subdirectories, an existing document, scripted

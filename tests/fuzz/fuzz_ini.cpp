@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader and writer over arbitrary file contents: reads never
 // fail, a key written reads back as written, and writing one key never
 // changes what another key reads.

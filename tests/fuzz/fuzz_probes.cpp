@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture probes over arbitrary bytes.
 #include "generator/PictureProbes.h"
 #include "tests/fuzz/FuzzInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every saved fuzz input (seeds and findings, tests/fuzz/corpus/<target>/)
 // through its target, so a finding once fixed stays fixed in every build.
 #include "tests/fuzz/FuzzTargets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator over real temporary directories: exact page bytes, naming
 // and overwrite rules, what failures leave behind, and the pieces pages are
 // made of (picture probes, date texts, paths).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks the hostile pages in headless Chromium (called by browser_check.sh).
 
 For each page of the manifest a copy with a small script at its end is put

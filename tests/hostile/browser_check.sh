@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Loads every page of the hostile tree (all entry modes and table layouts,
 # relative and absolute links) in headless Chromium and checks that every
 # link and picture source resolves to the very file it names, and that no

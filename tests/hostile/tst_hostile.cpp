@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile input end to end: a tree of hostile names through every entry mode
 // and table layouts, files that cannot be opened, and failures injected into
 // every step of writing a document.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window and its dialogs, created as the program creates
 // them, with scripted seams, on a temporary start directory and program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program options, table options and about dialogs: what takes effect
 // at once, what only a save keeps, the table check at activation, and how
 // the dialogs are placed and closed.

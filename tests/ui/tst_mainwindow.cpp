@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, the rules between the option controls, the
 // run feedback, the file selection, the run, Exit, the browser, help and
 // the completion sound.

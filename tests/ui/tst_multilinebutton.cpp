@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multi-line button: wrapping, ampersands, and what a switch keeps.
 
 #include "ui/MultiLineButton.h"

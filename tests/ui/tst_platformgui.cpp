@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real shell and program chooser, the drive roots the drive list
 // offers, and the completion sound's wave check: what they turn the
 // program's values into, and how they fail.
