@@ -902,4 +902,77 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>WindowRunFeedback</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged, or of a format that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large to decode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a file not made by this program holds its name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in use by another run, or a file not made by this program is in the way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The thumbnail folder %1 cannot be used (%2). The pictures are shown at full size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No thumbnail was made of %n picture(s), shown at full size instead:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Directories: %1, files: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Files selected!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The directory %1 no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File access error<byte value="xd"/>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n directories not readable:<byte value="xd"/></source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The HTML-Document %1 already exists! Overwrite?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -13,11 +13,6 @@
 
 namespace {
 
-QString translated(const char *source, int n = -1)
-{
-    return QCoreApplication::translate("WindowRunFeedback", source, nullptr, n);
-}
-
 // Named in full up to this many; the rest are counted.
 constexpr qsizetype kThumbnailPicturesNamed = 12;
 
@@ -104,7 +99,7 @@ void WindowRunFeedback::directoryStarted(int count)
 
 void WindowRunFeedback::showTreeCounts()
 {
-    status.setText(translated("Directories: %1, files: %2").arg(directories).arg(files));
+    status.setText(QCoreApplication::translate("WindowRunFeedback", "Directories: %1, files: %2").arg(directories).arg(files));
 }
 
 void WindowRunFeedback::runEnded(RunOutcome outcome)
@@ -115,7 +110,7 @@ void WindowRunFeedback::runEnded(RunOutcome outcome)
     }
     if (outcome == RunOutcome::Cancelled) {
         bar.setValue(0);
-        status.setText(translated("Cancelled"));
+        status.setText(QCoreApplication::translate("WindowRunFeedback", "Cancelled"));
     }
 }
 
@@ -123,14 +118,14 @@ void WindowRunFeedback::report(const RunEvent &event)
 {
     const auto [type, text] = std::visit(
         RunEventVisitor{
-            [](const NothingSelected &) { return std::pair(MessageType::Error, translated("No Files selected!")); },
+            [](const NothingSelected &) { return std::pair(MessageType::Error, QCoreApplication::translate("WindowRunFeedback", "No Files selected!")); },
             [](const DirectoryGone &gone) {
                 return std::pair(MessageType::Error,
-                                 translated("The directory %1 no longer exists").arg(gone.directory));
+                                 QCoreApplication::translate("WindowRunFeedback", "The directory %1 no longer exists").arg(gone.directory));
             },
             // A carriage return is a line break in a message box.
             [](const FileUnreadable &file) {
-                return std::pair(MessageType::Warning, translated("File access error\r%1").arg(file.name.readable()));
+                return std::pair(MessageType::Warning, QCoreApplication::translate("WindowRunFeedback", "File access error\r%1").arg(file.name.readable()));
             },
             // The words alone ("Invalid filename") left the user guessing which file.
             [](const OutputFailed &failed) {
@@ -143,7 +138,7 @@ void WindowRunFeedback::report(const RunEvent &event)
                 for (const DirectoriesUnreadable::Directory &dir : unreadable.directories)
                     paths << dir.path.readable();
                 return std::pair(MessageType::Warning,
-                                 translated("%n directories not readable:\r", int(paths.size()))
+                                 QCoreApplication::translate("WindowRunFeedback", "%n directories not readable:\r", nullptr, int(paths.size()))
                                      + paths.join(QLatin1Char('\r')));
             },
             [](const ThumbnailsMissing &missing) { return std::pair(MessageType::Warning, thumbnailsMissingText(missing)); },
@@ -155,7 +150,7 @@ void WindowRunFeedback::report(const RunEvent &event)
 bool WindowRunFeedback::replaceExisting(const ReplaceQuestion &question)
 {
     return messages.show(MessageType::Information,
-                         translated("The HTML-Document %1 already exists! Overwrite?").arg(question.fileName),
+                         QCoreApplication::translate("WindowRunFeedback", "The HTML-Document %1 already exists! Overwrite?").arg(question.fileName),
                          MessageButtons::YesNo)
            == MessageResult::Yes;
 }
