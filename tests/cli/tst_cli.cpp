@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -88,6 +89,23 @@ CliResult runCli(const Workspace &ws, const QStringList &arguments)
     r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
     r.err = QString::fromLocal8Bit(p.readAllStandardError());
     return r;
+}
+
+// What the feedback prints to a terminal while act runs.
+QByteArray printed(const std::function<void(CliFeedback &)> &act)
+{
+    char *text = nullptr;
+    size_t size = 0;
+    FILE *stream = open_memstream(&text, &size);
+    {
+        CliProgress progress(true, stream);
+        CliFeedback feedback(false, progress, stream);
+        act(feedback);
+    }
+    std::fclose(stream);
+    const QByteArray result(text, qsizetype(size));
+    std::free(text);
+    return result;
 }
 
 }  // namespace
@@ -228,56 +246,37 @@ private slots:
 
     // The progress line rewrites itself and is cleared before a report; each
     // report is one line, where a hostile name can neither drive the
-    // terminal nor leave its line. A replace question is answered by --overwrite.
+    // terminal nor leave its line. A replace question is answered by
+    // --overwrite. A whole tree's progress counts directories and files; its
+    // end-of-run report is a line per directory.
     void progressAndReports()
     {
-        char *text = nullptr;
-        size_t size = 0;
-        FILE *stream = open_memstream(&text, &size);
-        {
-            CliProgress progress(true, stream);
-            CliFeedback feedback(false, progress, stream);
-            feedback.runStarted(200);
-            for (int done = 1; done <= 3; ++done)
-                feedback.entryWritten(done);
-            feedback.report(FileUnreadable{FileName("a\x1b[2Jb\nc\rd\xC2\x85\xFF.txt"), 13});
-            // A folder that cannot be used is named once, not with every picture.
-            const auto folderUnusable = ThumbnailProblem::FolderUnusable;
-            feedback.report(ThumbnailsMissing{"/p/t", {{"x.jpg", folderUnusable, 13}, {"b\n.png", ThumbnailProblem::TooLarge, 0},
-                                                       {"y.jpg", folderUnusable, 13}}});
-            QVERIFY(!feedback.replaceExisting({"/tmp/x.html", "x.html"}));
-        }
-        std::fclose(stream);
         const QByteArray line = "\rCreating document: 1% (2 of 200)";
-        QCOMPARE(QByteArray(text, qsizetype(size)),
+        QCOMPARE(printed([](CliFeedback &feedback) {
+                     feedback.runStarted(200);
+                     for (int done = 1; done <= 3; ++done)
+                         feedback.entryWritten(done);
+                     feedback.report(FileUnreadable{FileName("a\x1b[2Jb\nc\rd\xC2\x85\xFF.txt"), 13});
+                     // A folder that cannot be used is named once, not with every picture.
+                     const auto unusable = ThumbnailProblem::FolderUnusable;
+                     feedback.report(ThumbnailsMissing{"/p/t", {{"x.jpg", unusable, 13}, {"b\n.png", ThumbnailProblem::TooLarge, 0},
+                                                                {"y.jpg", unusable, 13}}});
+                     QVERIFY(!feedback.replaceExisting({"/tmp/x.html", "x.html"}));
+                 }),
                  "\rCreating document: 0% (1 of 200)" + line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
                      + "quorvant-cli: warning: File access error: a\\x1B[2Jb\\x0Ac\\x0Dd\\xC2\\x85\\xFF.txt\n"
                      + "quorvant-cli: warning: Thumbnail folder cannot be used (File access denied), pictures shown at full size: /p/t\n"
                      + "quorvant-cli: warning: No thumbnail, the picture is too large to decode: b\\x0A.png\n");
-        std::free(text);
-    }
 
-    // A whole tree's progress counts directories and files; its end-of-run
-    // report is a line per directory.
-    void treeProgressAndReports()
-    {
-        char *text = nullptr;
-        size_t size = 0;
-        FILE *stream = open_memstream(&text, &size);
-        {
-            CliProgress progress(true, stream);
-            CliFeedback feedback(false, progress, stream);
-            feedback.runStarted(-1);
-            feedback.directoryStarted(1);
-            feedback.entryWritten(1);  // too soon to show
-            feedback.report(DirectoriesUnreadable{{{FileName("a/b\x1b"), EACCES}}});
-        }
-        std::fclose(stream);
-        const QByteArray line = "\rCreating document: 1 directory, 0 files";
-        QCOMPARE(QByteArray(text, qsizetype(size)),
-                 line + "\r" + QByteArray(line.size() - 1, ' ') + "\r"
+        const QByteArray tree = "\rCreating document: 1 directory, 0 files";
+        QCOMPARE(printed([](CliFeedback &feedback) {
+                     feedback.runStarted(-1);
+                     feedback.directoryStarted(1);
+                     feedback.entryWritten(1);  // too soon to show
+                     feedback.report(DirectoriesUnreadable{{{FileName("a/b\x1b"), EACCES}}});
+                 }),
+                 tree + "\r" + QByteArray(tree.size() - 1, ' ') + "\r"
                      + "quorvant-cli: warning: Directory not readable (File access denied), named in the page as such: a/b\\x1B\n");
-        std::free(text);
     }
 
     // Ctrl-C and SIGTERM ask the run to stop (it then ends with status 130).

@@ -52,6 +52,7 @@ private slots:
             fx.click("cancelButton", &d);
         });
         fx.click("programOptionsButton");
+        QVERIFY(fx.button("browserButton")->text().endsWith(" with Internet Browser"));
         // The window's own colours change only with a save; red is the number's low byte.
         QCOMPARE(fx.get<ColorSwatch>("linkSwatch")->color(), QColor(255, 0, 0));
         QVERIFY(window.documentRequest().settings.colors.link == 255 && fx.get<ColorSwatch>("backgroundSwatch")->color() == Qt::lightGray);

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, the rules between the option controls, the
 // run feedback, the file selection, the run, Exit, the browser, help and
-// the completion sound.
+// the completion sound, and the multi-line button.
 
 #include "WindowFixture.h"
-#include "platform/core/StartDirectory.h"
 #include "tests/common/Fetched.h"
 #include "ui/DirectoryListBox.h"
 #include "ui/MultiLineButton.h"
 #include "ui/WindowRunFeedback.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QTest>
@@ -228,32 +228,23 @@ private slots:
         QCOMPARE(messages.types.last(), MessageType::Information);
     }
 
-    void exitFailureKeepsProgramOpen()
-    {
-        WindowFixture fx;
-        // A settings path below a plain file cannot be written, not even by root.
-        const QString blocker = fx.programDir.filePath("not-a-directory");
-        QVERIFY(testfiles::write(blocker, "x"));
-        fx.start(blocker + "/quorva21.ini").show();
-        for (int press = 1; press <= 2; ++press) {
-            fx.click("exitButton");
-            QCOMPARE(fx.messages.texts.size(), press);
-            QCOMPARE(fx.messages.types.last(), MessageType::Error);
-            const QString &text = fx.messages.texts.last();
-            QVERIFY2(text.startsWith("Unable to write to ") && text.endsWith("quorva21.ini"), qPrintable(text));
-            QVERIFY(fx.window->isVisible());
-        }
-    }
-
-    // A settings file that is no regular file, or too large, is named in one
-    // warning at start-up; the built-in defaults stand.
-    void refusedSettingsFile()
+    // A settings file that is no regular file is named in one warning at
+    // start-up and the built-in defaults stand; an Exit that cannot write it
+    // says so and leaves the program open.
+    void unusableSettingsFile()
     {
         WindowFixture fx;
         QVERIFY(QDir().mkpath(fx.settingsPath()));
-        fx.start();
+        fx.start().show();
         QCOMPARE(fx.messages.texts, QStringList{"The settings file " + native(fx.settingsPath()) + " is not a regular file and is not read"});
         QCOMPARE(fx.messages.types, QList<MessageType>{MessageType::Warning});
+        for (int press = 2; press <= 3; ++press) {
+            fx.click("exitButton");
+            QCOMPARE(fx.messages.texts.size(), press);
+            QCOMPARE(fx.messages.types.last(), MessageType::Error);
+            QCOMPARE(fx.messages.texts.last(), "Unable to write to " + native(fx.settingsPath()));
+            QVERIFY(fx.window->isVisible());
+        }
     }
 
     void directoryChangeResetsFieldsAndList()
@@ -339,14 +330,6 @@ private slots:
         auto *drives = fx.get<QComboBox>("driveCombo");
         emit drives->activated(drives->currentIndex());
         QCOMPARE(window.documentRequest().directory, native(drives->currentData().toString()));
-#ifdef Q_OS_UNIX
-        // Started in a directory deleted under the shell: the shell still knows where.
-        const QByteArray previous = QFile::encodeName(QDir::currentPath());
-        QVERIFY(QDir().mkpath(gone) && ::chdir(QFile::encodeName(gone)) == 0 && QDir().rmdir(gone));
-        qputenv("PWD", QFile::encodeName(gone));
-        QCOMPARE(::startDirectory(), gone);
-        QCOMPARE(::chdir(previous), 0);
-#endif
     }
 
     void filterChangeRereadsTheList()
@@ -431,56 +414,42 @@ private slots:
     void browserMessages_data()
     {
         QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<OpenResult>("openResult");
-        QTest::addColumn<bool>("startWorks");
+        QTest::addColumn<OpenResult>("openResult");  // a chosen browser never starts
         QTest::addColumn<QStringList>("messages");
-        QTest::addColumn<bool>("untickInCancelledDialog");
         QTest::addColumn<QString>("browser");  // as the button names it; empty: shortened
         const QByteArray standard = "[Default]\r\nUsestandard=1\r\n";
         const QStringList noneChosen = {"Error while executing Internet Browser!", "No Internet Browser selected!"};
         const QByteArray chosen = "[Default]\r\nUsestandard=0\r\nBrowserdefault=/opt/web/view\r\n";
         const QString internet = "Internet Browser", standardName = "Standard Browser";
-        QTest::newRow("standard opens") << standard << OpenResult::Opened << true << QStringList() << false << standardName;
-        QTest::newRow("standard, no association") << standard << OpenResult::NoAssociation << true
-                                                  << QStringList{"No program is associated with HTML-Documents!"} << false
-                                                  << standardName;
-        QTest::newRow("standard, document gone") << standard << OpenResult::Missing << true
-                                                 << QStringList{"Error while executing Standard Browser!"} << false << standardName;
-        QTest::newRow("chosen fails") << chosen << OpenResult::Failed << false << QStringList{"Error while executing view!"} << false
-                                      << "view";
+        QTest::newRow("standard opens") << standard << OpenResult::Opened << QStringList() << standardName;
+        QTest::newRow("standard, no association") << standard << OpenResult::NoAssociation
+                                                  << QStringList{"No program is associated with HTML-Documents!"} << standardName;
+        QTest::newRow("standard, document gone") << standard << OpenResult::Missing
+                                                 << QStringList{"Error while executing Standard Browser!"} << standardName;
+        QTest::newRow("chosen fails") << chosen << OpenResult::Failed << QStringList{"Error while executing view!"} << "view";
         QTest::newRow("chosen, of a very long name") << "[Default]\r\nUsestandard=0\r\nBrowserdefault=/opt/" + QByteArray(300, 'v')
-                                                     << OpenResult::Failed << false
-                                                     << QStringList{"Error while executing " + QString(300, 'v') + "!"} << false << "";
-        QTest::newRow("none chosen") << QByteArray("[Default]\r\nUsestandard=0\r\n") << OpenResult::Failed << false
-                                     << noneChosen << false << internet;
-        // The standard browser's value never serves as a program; the button
-        // names the browser as the messages do.
-        QTest::newRow("standard turned off, dialog cancelled") << standard << OpenResult::Failed << false << noneChosen << true
-                                                               << internet;
+                                                     << OpenResult::Failed
+                                                     << QStringList{"Error while executing " + QString(300, 'v') + "!"} << "";
+        QTest::newRow("none chosen") << QByteArray("[Default]\r\nUsestandard=0\r\n") << OpenResult::Failed << noneChosen << internet;
+        // The standard browser's value never serves as a program.
         QTest::newRow("standard off in the settings file")
-            << QByteArray("[Default]\r\nUsestandard=0\r\nBrowserdefault=Standard Browser\r\n") << OpenResult::Failed << false
-            << noneChosen << false << internet;
+            << QByteArray("[Default]\r\nUsestandard=0\r\nBrowserdefault=Standard Browser\r\n") << OpenResult::Failed
+            << noneChosen << internet;
     }
     void browserMessages()
     {
         QFETCH(QByteArray, settings);
         QFETCH(OpenResult, openResult);
-        QFETCH(bool, startWorks);
         QFETCH(QStringList, messages);
         WindowFixture fx({"a.txt"}, settings);
         fx.start();
-        if (fetched<bool>("untickInCancelledDialog")) {
-            fx.scriptDialogs([&](QDialog &d) { fx.check("standardBrowserCheck", &d)->setChecked(false); });
-            fx.click("programOptionsButton");
-            QVERIFY(fx.button("browserButton")->text().endsWith(" with Internet Browser"));
-        }
         // Blanks, and longer than the old 160-character command line.
         const QString name = "my page " + QString(150, 'x');
         fx.edit("documentNameEdit")->setText(name);
         fx.fileList()->setItemSelected(0, true);
         fx.create();
         fx.shell.nextOpenResult = openResult;
-        fx.shell.nextStartResult = startWorks;
+        fx.shell.nextStartResult = false;
         fx.click("browserButton");
 
         const auto *button = fx.get<MultiLineButton>("browserButton");
@@ -569,6 +538,42 @@ private slots:
         QCOMPARE(fx.sound.calls.count("close"), fileThere ? 1 : 0);
     }
 
+    // The button wraps within its width, even a name with no break
+    // opportunity; "&&" is one ampersand. Switching keeps focus, geometry,
+    // caption and enabling.
+    void wrapsWithinItsWidth_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<bool>("wraps");
+        const QString currentDir = "Current Directory as Title and Heading";
+        QTest::newRow("default wraps a long caption") << currentDir << QSize(121, 33) << true << true;
+        QTest::newRow("single line when switched off") << currentDir << QSize(121, 33) << false << false;
+        QTest::newRow("unbroken name breaks anywhere") << QString(120, 'x') + ".html" << QSize(329, 41) << true << true;
+        QTest::newRow("doubled ampersands shown once") << QString("R&&D ").repeated(6) << QSize(200, 41) << true << false;
+    }
+    void wrapsWithinItsWidth()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        QFETCH(bool, multiLine);
+        QWidget window;
+        (new QPushButton("Other", &window))->setGeometry(0, 0, 80, 25);
+        auto *button = new MultiLineButton(caption, &window);
+        QVERIFY(button->multiLine());
+        button->setGeometry(QRect(QPoint(20, 40), size));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        button->setFocus();
+        for (bool value : {!multiLine, multiLine}) {
+            button->setMultiLine(value);
+            QVERIFY(QApplication::focusWidget() == button && button->geometry() == QRect(QPoint(20, 40), size));
+            QVERIFY(button->text() == caption && button->isEnabled());
+        }
+        QTEST(button->captionLineCount() > 1, "wraps");
+    }
 };
 
 QTEST_MAIN(TstMainWindow)
