@@ -24,8 +24,8 @@ COUNT=${COUNT:-2000}
 DISTINCT=${DISTINCT:-300}
 export TZ=UTC LC_ALL=C
 
-[ -f "$BUILD_DIR/CMakeCache.txt" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
-cmake --build "$BUILD_DIR" --parallel 2 --target quorvant-cli bench_makepictures >&2
+. bench/common.sh
+build_targets quorvant-cli bench_makepictures
 BIN=$ROOT/$BUILD_DIR/bin
 [ -d tests/browser/node_modules/puppeteer-core ] || (cd tests/browser && npm ci --no-audit --no-fund >&2)
 

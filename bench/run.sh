@@ -25,21 +25,9 @@ SMALL_PICTURE=2048          # bytes
 LARGE_PICTURE=262144        # bytes: 10,000 of them are 2.5 GiB
 FILE_SIZES="0-5120"         # bytes, as bench_makefiles writes them
 
-sudo_if_needed() { if [ "$(id -u)" -ne 0 ]; then sudo "$@"; else "$@"; fi; }
-
-# tree is the comparison program; it is not a build dependency.
-if ! command -v tree >/dev/null; then
-  echo "Installing tree for the comparison..." >&2
-  sudo_if_needed apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive sudo_if_needed apt-get install -y -qq --no-install-recommends tree >&2
-fi
-if [ ! -x /usr/bin/time ]; then
-  DEBIAN_FRONTEND=noninteractive sudo_if_needed apt-get install -y -qq --no-install-recommends time >&2
-fi
-
-echo "Building in $BUILD_DIR..." >&2
-[ -f "$BUILD_DIR/CMakeCache.txt" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
-cmake --build "$BUILD_DIR" --parallel 2 --target quorvant-cli bench_makefiles >&2
+. bench/common.sh
+need_packages tree time
+build_targets quorvant-cli bench_makefiles
 # The window's file list is measured only where the window builds.
 have_filelist=no
 if cmake --build "$BUILD_DIR" --parallel 2 --target bench_filelist >/dev/null 2>&1; then
@@ -48,16 +36,6 @@ fi
 BIN=$ROOT/$BUILD_DIR/bin
 CLI=$BIN/quorvant-cli
 
-# Data, made once: a marker file records a complete directory.
-make_data() {  # dir marker-text command...
-  local dir=$1 marker=$2; shift 2
-  if [ "$(cat "$dir.done" 2>/dev/null)" != "$marker" ]; then
-    echo "Making $dir..." >&2
-    rm -rf "$dir" "$dir.done"
-    "$@"
-    echo "$marker" > "$dir.done"
-  fi
-}
 mkdir -p "$BENCH_DIR"
 for n in $SIZES; do
   make_data "$BENCH_DIR/files-$n" "$n/$FILE_SIZES" "$BIN/bench_makefiles" files "$BENCH_DIR/files-$n" "$n"

@@ -20,20 +20,14 @@ BENCH_DIR=${BENCH_DIR:-/tmp/quorvant-bench}
 PAIRS=${PAIRS:-3}
 SIZES=${SIZES:-100000 1000000}
 
-[ -f "$BUILD_DIR/CMakeCache.txt" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
-cmake --build "$BUILD_DIR" --parallel 2 --target quorvant-cli bench_makefiles >&2
+. bench/common.sh
+build_targets quorvant-cli bench_makefiles
 CLI=$ROOT/$BUILD_DIR/bin/quorvant-cli
 [ -d tests/browser/node_modules/puppeteer-core ] || (cd tests/browser && npm ci --no-audit --no-fund >&2)
 
 mkdir -p "$BENCH_DIR"
 for n in $SIZES; do
-  dir=$BENCH_DIR/files-$n
-  if [ "$(cat "$dir.done" 2>/dev/null)" != "$n/0-5120" ]; then
-    echo "Making $dir..." >&2
-    rm -rf "$dir" "$dir.done"
-    "$ROOT/$BUILD_DIR/bin/bench_makefiles" files "$dir" "$n"
-    echo "$n/0-5120" > "$dir.done"
-  fi
+  make_data "$BENCH_DIR/files-$n" "$n/0-5120" "$ROOT/$BUILD_DIR/bin/bench_makefiles" files "$BENCH_DIR/files-$n" "$n"
 done
 
 page() {  # dir name options... : writes the page, prints its size in bytes

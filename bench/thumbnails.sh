@@ -27,9 +27,8 @@ for tool in vipsthumbnail convert; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (Debian: libvips-tools, imagemagick)" >&2; exit 1; }
 done
 
-echo "Building in $BUILD_DIR..." >&2
-[ -f "$BUILD_DIR/CMakeCache.txt" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
-cmake --build "$BUILD_DIR" --parallel 2 --target bench_makepictures bench_thumbnails >&2
+. bench/common.sh
+build_targets bench_makepictures bench_thumbnails
 BIN=$ROOT/$BUILD_DIR/bin
 
 PHOTOS=$BENCH_DIR/photos-$COUNT

@@ -27,32 +27,14 @@ DEPTH=6                      # levels of directories at most
 FILES_PER_DIR=10             # 100,000 files in 10,000 directories, a million in 100,000
 export TZ=UTC LC_ALL=C
 
-sudo_if_needed() { if [ "$(id -u)" -ne 0 ]; then sudo "$@"; else "$@"; fi; }
-for tool in tree time; do
-  if [ ! -x "/usr/bin/$tool" ]; then
-    sudo_if_needed apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive sudo_if_needed apt-get install -y -qq --no-install-recommends "$tool" >&2
-  fi
-done
-
-echo "Building in $BUILD_DIR..." >&2
-[ -f "$BUILD_DIR/CMakeCache.txt" ] || cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
-cmake --build "$BUILD_DIR" --parallel 2 --target quorvant-cli bench_makefiles >&2
+. bench/common.sh
+need_packages tree time
+build_targets quorvant-cli bench_makefiles
 BIN=$ROOT/$BUILD_DIR/bin
 CLI=$BIN/quorvant-cli
 
-# Data, made once: a marker file records a complete directory. A directory
-# given by the caller is taken as it is.
+# A directory given by the caller is taken as it is.
 mkdir -p "$BENCH_DIR"
-make_data() {  # dir marker-text command...
-  local dir=$1 marker=$2; shift 2
-  if [ "$(cat "$dir.done" 2>/dev/null)" != "$marker" ]; then
-    echo "Making $dir..." >&2
-    rm -rf "$dir" "$dir.done"
-    "$@"
-    echo "$marker" > "$dir.done"
-  fi
-}
 declare -A TREE
 for n in $SIZES; do
   var=TREE_DIR_$n
