@@ -71,17 +71,16 @@ void EntryWriter::writeEntry(const FileName &entryName, const EntryFacts &entryF
         if (const std::optional<PictureSize> size = pictureSize(); size && size->width != 0)
             pictureWidth = shrunkWidth(size->width);
     }
-    // Plain text has no link.
-    const bool linked = request.settings.entryMode != EntryMode::PlainText;
-    if (request.settings.linkStyle == LinkStyle::Absolute)
-        writeBody(request.settings.showPath ? shownPath + htmlName(entryName) : htmlName(entryName),
-                  linked ? urlPrefix + linkText(entryName.bytes()) : QByteArray(), pictureWidth);
-    else if (!linked)
-        writeBody(htmlName(entryName), QByteArray(), pictureWidth);
-    else if (linkPrefix.isEmpty())
-        writeBody(htmlName(entryName), relativeLink(entryName.bytes()), pictureWidth);
-    else
-        writeBody(htmlName(entryName), linkPrefix + linkText(entryName.bytes()), pictureWidth);
+    const bool absolute = request.settings.linkStyle == LinkStyle::Absolute;
+    const QByteArray &bytes = entryName.bytes();
+    QByteArray link;  // plain text has none
+    if (request.settings.entryMode != EntryMode::PlainText) {
+        link = absolute               ? urlPrefix + linkText(bytes)
+               : linkPrefix.isEmpty() ? relativeLink(bytes)
+                                      : linkPrefix + linkText(bytes);
+    }
+    const QByteArray text = htmlName(entryName);
+    writeBody(absolute && request.settings.showPath ? shownPath + text : text, link, pictureWidth);
     writeDetails();
     lineBreak();
 }
